@@ -1,0 +1,6 @@
+#include "app/GlobalState.h"
+
+SetupState& TheState() {
+    static SetupState state;
+    return state;
+}

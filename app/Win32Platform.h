@@ -1,0 +1,17 @@
+// The command set's platform: message boxes, pages, background repaint and
+// directory enumeration on Win32.
+#pragma once
+#include "script/CommandPlatform.h"
+
+class Win32Platform : public CommandPlatform {
+public:
+    void ShowSyntaxError() override;
+    void ShowMessageNow(const std::string& text, const std::string& caption) override;
+    void RepaintBackground() override;
+    int RunPage(PageTemplate page) override;
+    void EnumerateFiles(const std::string& pattern,
+                        const std::function<void(const std::string& name, bool isDirectory)>& visit) override;
+};
+
+// The wrong-argument-count message, also shown when a statement cannot be fetched.
+void ShowSyntaxErrorMessage();

@@ -1,0 +1,223 @@
+#include "script/Commands.h"
+
+
+#include "script/Numbers.h"
+
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+struct CommandContext {
+    SetupState& state;
+    ScriptStatement& statement;
+    CommandPlatform& platform;
+    const Arguments& args() const { return statement.Arguments; }
+};
+
+using Effect = StatementResult (*)(CommandContext&);
+
+struct Command {
+    const char* name;
+    int count;
+    unsigned substituted; // bit n set: argument n+1 is substituted
+    Effect effect;
+};
+
+constexpr unsigned Arg(int n) { return 1u << (n - 1); }
+
+StatementResult Done() { return StatementResult::Continue; }
+
+StatementResult PageResult(int dialogResult) {
+    return dialogResult == 0 ? StatementResult::Continue : StatementResult::EndRun;
+}
+
+StatementResult SetAppName(CommandContext& c) {
+    const std::string& name = c.args()[0];
+    c.state.Variables.Set("APPNAME", name);
+    c.state.Variables.Set("PROGRAMGROUP", name);
+    c.state.Variables.Set("DP", c.state.ProgramFilesPath + name + "\\");
+    return Done();
+}
+
+StatementResult SetBackground(CommandContext& c) {
+    const Arguments& a = c.args();
+    c.state.BackgroundFrom = {ReadNumber(a[0]), ReadNumber(a[1]), ReadNumber(a[2])};
+    c.state.BackgroundTo = {ReadNumber(a[3]), ReadNumber(a[4]), ReadNumber(a[5])};
+    c.platform.RepaintBackground();
+    return Done();
+}
+
+StatementResult SetRedrawWait(CommandContext& c) {
+    c.state.RedrawWait = ReadNumber(c.args()[0]);
+    return Done();
+}
+
+StatementResult SetVariableTo(CommandContext& c, const char* name, size_t argument) {
+    c.state.Variables.Set(name, c.args()[argument]);
+    return Done();
+}
+
+StatementResult SetDeveloperName(CommandContext& c) { return SetVariableTo(c, "DEVELOPERNAME", 0); }
+StatementResult SetWelcomeString2(CommandContext& c) { return SetVariableTo(c, "WELCOMESTRING2", 0); }
+StatementResult SetCaption(CommandContext& c) { return SetVariableTo(c, "CAPTION", 0); }
+
+StatementResult SetVariable(CommandContext& c) {
+    c.state.Variables.Set(c.args()[0], c.args()[1]);
+    return Done();
+}
+
+StatementResult SetWelcomeString(CommandContext& c) {
+    SetVariableTo(c, "WELCOMESTRING", 0);
+    return SetVariableTo(c, "WELCOMESTRING_CAP", 1);
+}
+
+StatementResult SetCaptionColor(CommandContext& c) {
+    const Arguments& a = c.args();
+    c.state.CaptionColor1 = MakeColour(ReadColourComponent(a[0]), ReadColourComponent(a[1]), ReadColourComponent(a[2]));
+    c.state.CaptionColor2 = MakeColour(ReadColourComponent(a[3]), ReadColourComponent(a[4]), ReadColourComponent(a[5]));
+    return Done();
+}
+
+StatementResult SetCaptionSize(CommandContext& c) {
+    c.state.CaptionSize = ReadNumber(c.args()[0]);
+    return Done();
+}
+
+StatementResult SetCaptionPos(CommandContext& c) {
+    const Arguments& a = c.args();
+    c.state.CaptionPos1 = {ReadNumber(a[0]), ReadNumber(a[1])};
+    c.state.CaptionPos2 = {ReadNumber(a[2]), ReadNumber(a[3])};
+    return Done();
+}
+
+StatementResult CreateSection(CommandContext& c) {
+    const Arguments& a = c.args();
+    SectionEntry section;
+    section.Name = a[0];
+    section.MustInstall = ReadNumber(a[1]);
+    ReadNumber(a[2]); // read and without effect
+    section.Comment = a[3];
+    c.state.Sections.push_back(section);
+    return Done();
+}
+
+StatementResult AddFile(CommandContext& c) {
+    const Arguments& a = c.args();
+    const std::string& pattern = a[0];
+    FileEntry common;
+    common.Destination = a[1];
+    common.Section = a[2];
+    common.Shared = ReadFlag(a[3]);
+    common.Disk = static_cast<int16_t>(static_cast<uint16_t>(static_cast<unsigned>(ReadNumber(a[4])) & 0xFFFFu));
+    common.IsPiece = ReadFlag(a[5]);
+    common.LastPiece = ReadFlag(a[6]);
+    ReadNumber(a[7]); // read and without effect
+    common.Shortcut = ReadFlag(a[8]);
+    common.ShortcutName = a[9];
+
+    const size_t lastSlash = pattern.rfind('\\');
+    const std::string directory = lastSlash == std::string::npos ? std::string() : pattern.substr(0, lastSlash + 1);
+    const bool destinationIsDirectory = !a[1].empty() && a[1].back() == '\\';
+
+    c.platform.EnumerateFiles(pattern, [&](const std::string& name, bool isDirectory) {
+        if (isDirectory || name.empty() || name[0] == '.')
+            return;
+        FileEntry entry = common;
+        entry.Source = directory + name;
+        if (destinationIsDirectory)
+            entry.Destination = a[1] + name;
+        c.state.Files.push_back(entry);
+    });
+    return Done();
+}
+
+StatementResult KeepForPages(CommandContext& c) {
+    c.state.PageCommands.push_back(c.statement);
+    return Done();
+}
+
+StatementResult ShowMessage(CommandContext& c) {
+    if (c.args()[3] == "NOW") {
+        c.platform.ShowMessageNow(c.args()[0], c.args()[1]);
+        return Done();
+    }
+    return KeepForPages(c);
+}
+
+StatementResult AddWindow(CommandContext& c) {
+    const Arguments& a = c.args();
+    DynamicControl control;
+    control.PageName = a[0];
+    control.Name = a[1];
+    control.Type = a[2];
+    control.Text = a[3];
+    ReadNumber(a[4]); // read and without effect
+    control.Left = ReadNumber(a[5]);
+    control.Top = ReadNumber(a[6]);
+    control.Right = ReadNumber(a[7]);
+    control.Bottom = ReadNumber(a[8]);
+    c.state.Controls.push_back(control);
+    return Done();
+}
+
+StatementResult ShowWelcome(CommandContext& c) { return PageResult(c.platform.RunPage(PageTemplate::Welcome)); }
+StatementResult ShowDest(CommandContext& c) { return PageResult(c.platform.RunPage(PageTemplate::Dest)); }
+StatementResult ShowSections(CommandContext& c) { return PageResult(c.platform.RunPage(PageTemplate::Sections)); }
+StatementResult ShowCopy(CommandContext& c) { return PageResult(c.platform.RunPage(PageTemplate::Copy)); }
+StatementResult ShowProgramGroup(CommandContext& c) { return PageResult(c.platform.RunPage(PageTemplate::ProgramGroup)); }
+
+const Command kCommands[] = {
+    {"SetAppName", 1, Arg(1), SetAppName},
+    {"SetBackground", 6, 0, SetBackground},
+    {"SetRedrawWait", 1, 0, SetRedrawWait},
+    {"SetDeveloperName", 1, Arg(1), SetDeveloperName},
+    {"SetVariable", 2, Arg(1) | Arg(2), SetVariable},
+    {"SetWelcomeString", 2, Arg(1) | Arg(2), SetWelcomeString},
+    {"SetWelcomeString2", 1, Arg(1), SetWelcomeString2},
+    {"SetCaption", 1, Arg(1), SetCaption},
+    {"SetCaptionColor", 6, 0, SetCaptionColor},
+    {"SetCaptionSize", 1, 0, SetCaptionSize},
+    {"SetCaptionPos", 4, 0, SetCaptionPos},
+    {"CreateSection", 4, 0, CreateSection},
+    {"AddFile", 10, Arg(1), AddFile},
+    {"ShowMessage", 4, Arg(1) | Arg(2), ShowMessage},
+    {"AddWindow", 9, Arg(4), AddWindow},
+    {"ShowWelcome", 0, 0, ShowWelcome},
+    {"ShowDest", 0, 0, ShowDest},
+    {"ShowSections", 0, 0, ShowSections},
+    {"ShowCopy", 0, 0, ShowCopy},
+    {"ShowProgramGroup", 0, 0, ShowProgramGroup},
+    {"SetNextDynamicState", 5, 0, KeepForPages},
+    {"CheckButton", 1, 0, KeepForPages},
+};
+
+const Command* FindCommand(const std::string& name) {
+    for (const Command& command : kCommands) {
+        if (name == command.name)
+            return &command;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int CommandArgumentCount(const std::string& name) {
+    const Command* command = FindCommand(name);
+    return command ? command->count : -1;
+}
+
+StatementResult ExecuteStatement(SetupState& state, ScriptStatement& statement, CommandPlatform& platform) {
+    const Command* command = FindCommand(statement.Name);
+    if (!command)
+        return StatementResult::Continue;
+    if (statement.Arguments.size() != static_cast<size_t>(command->count)) {
+        platform.ShowSyntaxError();
+        return StatementResult::SyntaxError;
+    }
+    for (size_t i = 0; i < statement.Arguments.size(); ++i) {
+        if (command->substituted & (1u << i))
+            state.Variables.Substitute(statement.Arguments[i]);
+    }
+    CommandContext context{state, statement, platform};
+    return command->effect(context);
+}

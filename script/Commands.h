@@ -1,0 +1,15 @@
+// The 22 commands of the script language.
+#pragma once
+#include "script/CommandPlatform.h"
+#include "script/ScriptStatement.h"
+#include "script/SetupState.h"
+
+enum class StatementResult { Continue, EndRun, SyntaxError };
+
+// Runs one statement: dispatch by exact name, argument count check,
+// substitution of the arguments that allow it, then the command's effect.
+// The statement is the loop's own copy; substitution changes it.
+StatementResult ExecuteStatement(SetupState& state, ScriptStatement& statement, CommandPlatform& platform);
+
+// The argument count of a command, or -1 when the name is no command.
+int CommandArgumentCount(const std::string& name);

@@ -1,0 +1,33 @@
+// Reads SetupScript.ini into statements. Any text is accepted; malformed
+// text simply yields other statements, which the command set then judges.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "script/CharClass.h"
+#include "script/ScriptStatement.h"
+
+class ScriptReader {
+public:
+    ScriptReader() = default;
+    virtual ~ScriptReader() = default;
+
+    // Reads the file at path and appends its statements. Returns 0, or -1
+    // when the file cannot be opened (the caller tells the user).
+    int Read(const std::string& path, CharClassifier isAlphaNumeric);
+
+    // Appends the statements of raw file bytes, read as a text-mode file:
+    // CR LF becomes LF and a Ctrl-Z byte ends the text.
+    void Parse(const std::string& raw, CharClassifier isAlphaNumeric);
+
+    // Copies statement index into out; -1 (out untouched) when out of range.
+    int GetStatement(int index, ScriptStatement& out) const;
+
+    int StatementCount() const { return static_cast<int>(Statements.size()); }
+
+    std::string ScriptPath;
+    std::vector<ScriptStatement> Statements;
+};
+
+// The text-mode translation of the C runtime on Windows.
+std::string TranslateTextMode(const std::string& raw);

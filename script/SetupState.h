@@ -1,0 +1,65 @@
+// The one record of a run: everything the script and the pages create.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "script/ScriptReader.h"
+#include "script/SetupRecords.h"
+#include "script/VariableTable.h"
+
+// Windows colour layout: red in bits 0-7, green 8-15, blue 16-23.
+using Colour = uint32_t;
+
+constexpr Colour MakeColour(int red, int green, int blue) {
+    return static_cast<Colour>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
+}
+
+struct ColourTriple {
+    int Red = 0;
+    int Green = 0;
+    int Blue = 0;
+};
+
+struct PixelPoint {
+    int X = 0;
+    int Y = 0;
+};
+
+struct SetupState {
+    void* Instance = nullptr;
+    int IsNT = 0;
+    int ScreenWidth = 0;
+    int ScreenHeight = 0;
+    WindowHandle SplashWindow = nullptr;
+    WindowHandle MainWindow = nullptr;
+    WindowHandle CurrentPage = nullptr;
+    std::string CurrentPageName;
+    std::string ProgramFilesPath;
+    ScriptReader Script;
+    VariableTable Variables;
+    std::vector<FileEntry> Files;
+    std::vector<SectionEntry> Sections;
+    std::vector<DynamicControl> Controls;
+    std::vector<ScriptStatement> PageCommands;
+    void* DialogFont = nullptr;
+    int NextAllowed = 1;
+    int CreateProgramGroup = 1;
+
+    // Appearance of the background window.
+    int CaptionSize = 65;
+    Colour CaptionColor1 = MakeColour(255, 255, 255);
+    Colour CaptionColor2 = MakeColour(0, 0, 0);
+    PixelPoint CaptionPos1{30, 30};
+    PixelPoint CaptionPos2{40, 40};
+    ColourTriple BackgroundFrom{0, 0, 255};
+    ColourTriple BackgroundTo{0, 0, 0};
+    int RedrawWait = 0;
+
+    // Copy page and versioned installation.
+    int CopyStarted = 0;
+    std::string CurrentSourcePath;
+    std::string CurrentDestPath;
+    int InstallAll = 0;
+    int OverwriteAll = 0;
+};

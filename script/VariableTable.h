@@ -1,0 +1,24 @@
+// Setup variables by case-sensitive name, and the resolution of [NAME]
+// references in texts.
+#pragma once
+#include <map>
+#include <string>
+
+class VariableTable {
+public:
+    // Returns the variable, creating it empty when absent.
+    std::string& Get(const std::string& name) { return values_[name]; }
+
+    void Set(const std::string& name, const std::string& value) { values_[name] = value; }
+
+    bool Contains(const std::string& name) const { return values_.count(name) != 0; }
+
+    // Replaces every reference [NAME] in text by the variable's value, again
+    // and again from the start, so that references brought in by a value are
+    // resolved too. A reference to a variable that is being expanded already
+    // (a cycle, direct or through other variables) is replaced by nothing.
+    void Substitute(std::string& text);
+
+private:
+    std::map<std::string, std::string> values_;
+};
