@@ -33,8 +33,11 @@ struct ChainTable {
 void VariableTable::Substitute(std::string& text) {
     ChainTable table;
     std::vector<size_t> chainOf(text.size(), 0);
+    // Nothing before the last reference replaced holds a "[", so each search
+    // may start there instead of at the beginning.
+    size_t searchFrom = 0;
     for (;;) {
-        const size_t open = text.find('[');
+        const size_t open = text.find('[', searchFrom);
         if (open == std::string::npos)
             return;
         const size_t close = text.find(']', open + 1);
@@ -55,5 +58,6 @@ void VariableTable::Substitute(std::string& text) {
         chainOf.erase(chainOf.begin() + static_cast<long>(open),
                       chainOf.begin() + static_cast<long>(close) + 1);
         chainOf.insert(chainOf.begin() + static_cast<long>(open), value.size(), chain);
+        searchFrom = open;
     }
 }

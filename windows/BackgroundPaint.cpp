@@ -10,7 +10,7 @@ void FillBands(HDC dc, const SetupState& state) {
     const GradientBands bands = ComputeGradientBands(state.BackgroundFrom, state.BackgroundTo, state.ScreenHeight);
     for (const GradientBand& band : bands) {
         GdiObject brush(CreateSolidBrush(band.Fill));
-        RECT rect{0, band.Top, state.ScreenWidth, band.Bottom};
+        RECT rect{0, band.Top, state.ScreenWidth, band.FillBottom};
         FillRect(dc, &rect, static_cast<HBRUSH>(brush.get()));
     }
 }

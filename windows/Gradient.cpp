@@ -31,5 +31,9 @@ GradientBands ComputeGradientBands(const ColourTriple& from, const ColourTriple&
         green = green + stepGreen;
         blue = blue + stepBlue;
     }
+    for (size_t i = 0; i < bands.size(); ++i) {
+        const int next = i + 1 < bands.size() ? bands[i + 1].Top : screenHeight;
+        bands[i].FillBottom = bands[i].Bottom > next ? bands[i].Bottom : next;
+    }
     return bands;
 }

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "script/Commands.h"
+#include "script/Numbers.h"
+
+namespace {
+
+// Records what the commands ask of the platform; directories are a map
+// from pattern to the entries the file system would return.
+class FakePlatform : public CommandPlatform {
+public:
+    int syntaxErrors = 0;
+    int repaints = 0;
+    std::vector<std::pair<std::string, std::string>> messages;
+    std::vector<PageTemplate> pages;
+    int pageResult = 0;
+    std::map<std::string, std::vector<std::pair<std::string, bool>>> directories;
+
+    void ShowSyntaxError() override { ++syntaxErrors; }
+    void ShowMessageNow(const std::string& text, const std::string& caption) override {
+        messages.emplace_back(text, caption);
+    }
+    void RepaintBackground() override { ++repaints; }
+    int RunPage(PageTemplate page) override {
+        pages.push_back(page);
+        return pageResult;
+    }
+    void EnumerateFiles(const std::string& pattern,
+                        const std::function<void(const std::string&, bool)>& visit) override {
+        for (const auto& [name, isDirectory] : directories[pattern])
+            visit(name, isDirectory);
+    }
+};
+
+class Commands : public ::testing::Test {
+protected:
+    SetupState state;
+    FakePlatform platform;
+
+    StatementResult Run(const std::string& name, std::vector<std::string> args) {
+        ScriptStatement statement{name, std::move(args)};
+        return ExecuteStatement(state, statement, platform);
+    }
+};
+
+} // namespace
+
+TEST(Numbers, ReadLikeTheCLibraryAndClamp) {
+    EXPECT_EQ(ReadNumber("  42xyz"), 42);
+    EXPECT_EQ(ReadNumber("-17"), -17);
+    EXPECT_EQ(ReadNumber("+8"), 8);
+    EXPECT_EQ(ReadNumber("abc"), 0);
+    EXPECT_EQ(ReadNumber(""), 0);
+    EXPECT_EQ(ReadNumber("- 5"), 0);
+    EXPECT_EQ(ReadNumber("99999999999999999999"), 2147483647);
+    EXPECT_EQ(ReadNumber("-99999999999999999999"), -2147483647 - 1);
+    EXPECT_EQ(ReadNumber("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(ReadFlag("7"), 1);
+    EXPECT_EQ(ReadFlag("x"), 0);
+    EXPECT_EQ(ReadColourComponent("256"), 0);
+    EXPECT_EQ(ReadColourComponent("-1"), 255);
+    EXPECT_EQ(ReadColourComponent("300"), 44);
+}
+
+TEST_F(Commands, UnknownNamesAreSkippedWhateverTheirCount) {
+    EXPECT_EQ(Run("setappname", {"a", "b", "c"}), StatementResult::Continue);
+    EXPECT_EQ(Run("x", {}), StatementResult::Continue);
+    EXPECT_EQ(platform.syntaxErrors, 0);
+    EXPECT_FALSE(state.Variables.Contains("APPNAME"));
+}
+
+TEST_F(Commands, WrongCountStopsBeforeAnyEffect) {
+    EXPECT_EQ(Run("SetAppName", {"a", "b"}), StatementResult::SyntaxError);
+    EXPECT_EQ(Run("ShowWelcome", {""}), StatementResult::SyntaxError);
+    EXPECT_EQ(Run("AddWindow", {}), StatementResult::SyntaxError);
+    EXPECT_EQ(platform.syntaxErrors, 3);
+    EXPECT_FALSE(state.Variables.Contains("APPNAME"));
+    EXPECT_TRUE(platform.pages.empty());
+
+    const std::pair<const char*, int> counts[] = {
+        {"SetAppName", 1}, {"SetBackground", 6}, {"SetRedrawWait", 1}, {"SetDeveloperName", 1},
+        {"SetVariable", 2}, {"SetWelcomeString", 2}, {"SetWelcomeString2", 1}, {"SetCaption", 1},
+        {"SetCaptionColor", 6}, {"SetCaptionSize", 1}, {"SetCaptionPos", 4}, {"CreateSection", 4},
+        {"AddFile", 10}, {"ShowMessage", 4}, {"AddWindow", 9}, {"ShowWelcome", 0}, {"ShowDest", 0},
+        {"ShowSections", 0}, {"ShowCopy", 0}, {"ShowProgramGroup", 0}, {"SetNextDynamicState", 5},
+        {"CheckButton", 1}};
+    for (const auto& [name, count] : counts)
+        EXPECT_EQ(CommandArgumentCount(name), count) << name;
+}
+
+TEST_F(Commands, SetAppNameSetsNameGroupAndDestination) {
+    state.ProgramFilesPath = "C:\\Program Files\\";
+    state.Variables.Set("V", "mo");
+    EXPECT_EQ(Run("SetAppName", {"De[V]"}), StatementResult::Continue);
+    EXPECT_EQ(state.Variables.Get("APPNAME"), "Demo");
+    EXPECT_EQ(state.Variables.Get("PROGRAMGROUP"), "Demo");
+    EXPECT_EQ(state.Variables.Get("DP"), "C:\\Program Files\\Demo\\");
+
+    state.ProgramFilesPath = "\\";
+    Run("SetAppName", {"Demo"});
+    EXPECT_EQ(state.Variables.Get("DP"), "\\Demo\\");
+}
+
+TEST_F(Commands, TextCommandsSubstituteTheirArguments) {
+    state.Variables.Set("N", "Ann");
+    Run("SetDeveloperName", {"[N]"});
+    Run("SetWelcomeString", {"Hi [N]", "Cap [N]"});
+    Run("SetWelcomeString2", {"two [N]"});
+    Run("SetCaption", {"c [N]"});
+    Run("SetVariable", {"X[N]", "[N]!"});
+    EXPECT_EQ(state.Variables.Get("DEVELOPERNAME"), "Ann");
+    EXPECT_EQ(state.Variables.Get("WELCOMESTRING"), "Hi Ann");
+    EXPECT_EQ(state.Variables.Get("WELCOMESTRING_CAP"), "Cap Ann");
+    EXPECT_EQ(state.Variables.Get("WELCOMESTRING2"), "two Ann");
+    EXPECT_EQ(state.Variables.Get("CAPTION"), "c Ann");
+    EXPECT_EQ(state.Variables.Get("XAnn"), "Ann!");
+    EXPECT_EQ(platform.repaints, 0);
+}
+
+TEST_F(Commands, AppearanceValues) {
+    Run("SetBackground", {"300", "-1", "0", "0", "600", "x"});
+    EXPECT_EQ(state.BackgroundFrom.Red, 300);
+    EXPECT_EQ(state.BackgroundFrom.Green, -1);
+    EXPECT_EQ(state.BackgroundTo.Green, 600);
+    EXPECT_EQ(state.BackgroundTo.Blue, 0);
+    EXPECT_EQ(platform.repaints, 1);
+
+    Run("SetCaptionColor", {"256", "1", "2", "-1", "0", "255"});
+    EXPECT_EQ(state.CaptionColor1, 0x020100u);
+    EXPECT_EQ(state.CaptionColor2, 0xFF00FFu);
+
+    Run("SetCaptionSize", {"12"});
+    Run("SetCaptionPos", {"1", "2", "3", "4"});
+    Run("SetRedrawWait", {"500"});
+    EXPECT_EQ(state.CaptionSize, 12);
+    EXPECT_EQ(state.CaptionPos1.X, 1);
+    EXPECT_EQ(state.CaptionPos2.Y, 4);
+    EXPECT_EQ(state.RedrawWait, 500);
+}
+
+TEST_F(Commands, CreateSectionKeepsTextsAsWritten) {
+    state.Variables.Set("A", "x");
+    Run("CreateSection", {"Main [A]", "1", "99", "Comment"});
+    Run("CreateSection", {"Extra", "abc", "0", ""});
+    ASSERT_EQ(state.Sections.size(), 2u);
+    EXPECT_EQ(state.Sections[0].Name, "Main [A]");
+    EXPECT_EQ(state.Sections[0].MustInstall, 1);
+    EXPECT_EQ(state.Sections[0].Comment, "Comment");
+    EXPECT_EQ(state.Sections[0].Selected, 0);
+    EXPECT_EQ(state.Sections[1].MustInstall, 0);
+}
+
+TEST_F(Commands, AddFileExpandsThePatternIntoEntries) {
+    state.Variables.Set("SP", "D:\\medium");
+    platform.directories["D:\\medium\\files\\*.*"] = {
+        {".", true}, {"..", true}, {"a.txt", false}, {".hidden", false}, {"sub", true}, {"b.dll", false}};
+    Run("AddFile", {"[SP]\\files\\*.*", "[DP]bin\\", "Main", "2", "70000", "0", "1", "5", "1", "Link"});
+    ASSERT_EQ(state.Files.size(), 2u);
+    const FileEntry& a = state.Files[0];
+    EXPECT_EQ(a.Source, "D:\\medium\\files\\a.txt");
+    EXPECT_EQ(a.Destination, "[DP]bin\\a.txt");
+    EXPECT_EQ(a.Section, "Main");
+    EXPECT_EQ(a.Shared, 1);
+    EXPECT_EQ(a.Disk, static_cast<int16_t>(70000 - 65536));
+    EXPECT_EQ(a.IsPiece, 0);
+    EXPECT_EQ(a.LastPiece, 1);
+    EXPECT_EQ(a.Shortcut, 1);
+    EXPECT_EQ(a.ShortcutName, "Link");
+    EXPECT_EQ(state.Files[1].Source, "D:\\medium\\files\\b.dll");
+}
+
+TEST_F(Commands, AddFileWithoutDirectoryPartsOrTrailingBackslash) {
+    platform.directories["*.bin"] = {{"one.bin", false}, {"two.bin", false}, {"three.bin", false}};
+    Run("AddFile", {"*.bin", "C:\\out\\data", "S", "0", "40000", "1", "0", "0", "0", ""});
+    ASSERT_EQ(state.Files.size(), 3u);
+    for (const FileEntry& entry : state.Files)
+        EXPECT_EQ(entry.Destination, "C:\\out\\data");
+    EXPECT_EQ(state.Files[2].Source, "three.bin");
+    EXPECT_EQ(state.Files[0].Disk, -25536);
+    EXPECT_EQ(state.Files[0].IsPiece, 1);
+
+    Run("AddFile", {"nothing\\*.x", "d\\", "S", "0", "0", "0", "0", "0", "0", ""});
+    EXPECT_EQ(state.Files.size(), 3u);
+}
+
+TEST_F(Commands, ShowMessageNowOrKeptForPages) {
+    state.Variables.Set("APPNAME", "Demo");
+    Run("ShowMessage", {"Hello [APPNAME]", "Cap [APPNAME]", "ctl", "NOW"});
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].first, "Hello Demo");
+    EXPECT_EQ(platform.messages[0].second, "Cap Demo");
+    EXPECT_TRUE(state.PageCommands.empty());
+
+    Run("ShowMessage", {"Later [APPNAME]", "c", "[ctl]", "now"});
+    ASSERT_EQ(state.PageCommands.size(), 1u);
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(state.PageCommands[0].Name, "ShowMessage");
+    EXPECT_EQ(state.PageCommands[0].Arguments, (std::vector<std::string>{"Later Demo", "c", "[ctl]", "now"}));
+}
+
+TEST_F(Commands, PageRulesAndCheckButtonsAreKeptUnsubstituted) {
+    Run("SetNextDynamicState", {"DIALOG_WELCOME", "CONTROL", "agree", "VALUE", "[x]"});
+    Run("CheckButton", {"[agree]"});
+    ASSERT_EQ(state.PageCommands.size(), 2u);
+    EXPECT_EQ(state.PageCommands[0].Arguments[4], "[x]");
+    EXPECT_EQ(state.PageCommands[1].Arguments[0], "[agree]");
+}
+
+TEST_F(Commands, AddWindowSubstitutesOnlyItsText) {
+    state.Variables.Set("T", "text");
+    Run("AddWindow", {"DIALOG_WELCOME", "[n]", "CHECKBOX", "My [T]", "0", "10", "20", "110", "40"});
+    ASSERT_EQ(state.Controls.size(), 1u);
+    const DynamicControl& c = state.Controls[0];
+    EXPECT_EQ(c.PageName, "DIALOG_WELCOME");
+    EXPECT_EQ(c.Name, "[n]");
+    EXPECT_EQ(c.Type, "CHECKBOX");
+    EXPECT_EQ(c.Text, "My text");
+    EXPECT_EQ(c.Left, 10);
+    EXPECT_EQ(c.Bottom, 40);
+    EXPECT_EQ(c.Window, nullptr);
+}
+
+TEST_F(Commands, PagesRunTheirTemplatesAndEndTheRunUnlessNext) {
+    EXPECT_EQ(Run("ShowWelcome", {}), StatementResult::Continue);
+    EXPECT_EQ(Run("ShowDest", {}), StatementResult::Continue);
+    EXPECT_EQ(Run("ShowSections", {}), StatementResult::Continue);
+    EXPECT_EQ(Run("ShowProgramGroup", {}), StatementResult::Continue);
+    platform.pageResult = -1;
+    EXPECT_EQ(Run("ShowCopy", {}), StatementResult::EndRun);
+    platform.pageResult = -2;
+    EXPECT_EQ(Run("ShowWelcome", {}), StatementResult::EndRun);
+    const std::vector<PageTemplate> expected = {PageTemplate::Welcome, PageTemplate::Dest, PageTemplate::Sections,
+                                                PageTemplate::ProgramGroup, PageTemplate::Copy,
+                                                PageTemplate::Welcome};
+    EXPECT_EQ(platform.pages, expected);
+}

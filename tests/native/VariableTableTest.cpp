@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "script/VariableTable.h"
+
+namespace {
+std::string Resolve(VariableTable& variables, std::string text) {
+    variables.Substitute(text);
+    return text;
+}
+}
+
+TEST(Substitute, MissingNamesBecomeEmptyVariables) {
+    VariableTable v;
+    EXPECT_EQ(Resolve(v, "Install [APPNAME] now"), "Install  now");
+    EXPECT_TRUE(v.Contains("APPNAME"));
+    v.Set("APPNAME", "Demo");
+    EXPECT_EQ(Resolve(v, "[appname]"), "");
+    EXPECT_EQ(Resolve(v, "a[]b"), "ab");
+}
+
+TEST(Substitute, BracketRules) {
+    VariableTable v;
+    v.Set("[A", "v");
+    v.Set("z", "Z");
+    EXPECT_EQ(Resolve(v, "[[A]]"), "v]");
+    EXPECT_EQ(Resolve(v, "x]y[z]"), "x]yZ");
+    EXPECT_EQ(Resolve(v, "a[z]b[c"), "aZb[c");
+    EXPECT_EQ(Resolve(v, "no refs"), "no refs");
+}
+
+TEST(Substitute, ResolvesReferencesBroughtInByValues) {
+    VariableTable v;
+    v.Set("A", "[B]");
+    v.Set("B", "b");
+    EXPECT_EQ(Resolve(v, "[A]"), "b");
+
+    // A value may open a reference that the following text closes.
+    v.Set("OPEN", "[");
+    EXPECT_EQ(Resolve(v, "[OPEN]B]"), "b");
+
+    // A long chain without a cycle resolves completely.
+    for (int i = 0; i < 50; ++i)
+        v.Set("V" + std::to_string(i), "[V" + std::to_string(i + 1) + "]");
+    v.Set("V50", "end");
+    EXPECT_EQ(Resolve(v, "<[V0]>"), "<end>");
+}
+
+TEST(Substitute, CyclesEndWithoutHanging) {
+    VariableTable v;
+    v.Set("SELF", "x[SELF]y");
+    EXPECT_EQ(Resolve(v, "[SELF]"), "xy");
+
+    v.Set("A", "a[B]");
+    v.Set("B", "b[A]");
+    EXPECT_EQ(Resolve(v, "<[A]>"), "<ab>");
+
+    // The same variable twice side by side is no cycle.
+    v.Set("N", "n");
+    v.Set("TWO", "[N][N]");
+    EXPECT_EQ(Resolve(v, "[TWO][TWO]"), "nnnn");
+}
