@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "pages/SectionListModel.h"
+#include "pages/SectionSize.h"
+
+namespace {
+
+SectionEntry Section(const char* name, int mustInstall) {
+    SectionEntry section;
+    section.Name = name;
+    section.MustInstall = mustInstall;
+    return section;
+}
+
+class SectionList : public ::testing::Test {
+protected:
+    // A must be installed, B and C are optional.
+    std::vector<SectionEntry> sections{Section("A", 1), Section("B", 0), Section("C", 0)};
+    SectionListModel model{sections};
+
+    bool IsSelected(int row) const { return (model.MarksOf(row) & MarkSelected) != 0; }
+};
+
+} // namespace
+
+TEST_F(SectionList, OpensWithMustInstallRowsSelectedAndRowZeroCurrent) {
+    EXPECT_EQ(model.CurrentRow(), 0);
+    EXPECT_TRUE(IsSelected(0));
+    EXPECT_FALSE(IsSelected(1));
+    const SectionDetails details = model.Initial();
+    EXPECT_EQ(details.Row, 0);
+    EXPECT_TRUE(details.MustInstall);
+}
+
+TEST_F(SectionList, ClickSelectsAndDeselectsOptionalRows) {
+    SectionDetails details = model.Click(1);
+    EXPECT_EQ(sections[1].Selected, 1);
+    EXPECT_EQ(model.MarksOf(1), MarkFocused | MarkSelected | MarkCut);
+    EXPECT_EQ(details.Row, 1);
+    EXPECT_FALSE(details.MustInstall);
+    EXPECT_TRUE(details.Checked);
+
+    details = model.Click(1);
+    EXPECT_EQ(sections[1].Selected, 0);
+    EXPECT_EQ(model.MarksOf(1), 0u);
+    EXPECT_FALSE(details.Checked);
+    EXPECT_EQ(model.CurrentRow(), 0); // the focus went to the last must-install row
+    EXPECT_TRUE(IsSelected(0));
+}
+
+TEST_F(SectionList, MustInstallRowsNeverDeselect) {
+    model.Click(0);
+    model.Click(0);
+    EXPECT_TRUE(IsSelected(0));
+    EXPECT_EQ(sections[0].Selected, 1);
+    model.KeyDown(ListKey::Space);
+    EXPECT_TRUE(IsSelected(0));
+    EXPECT_TRUE(model.Click(-1).Row < 0);
+    EXPECT_TRUE(IsSelected(0));
+}
+
+TEST_F(SectionList, ArrowsMoveTheCurrentRowWithinTheList) {
+    EXPECT_EQ(model.KeyDown(ListKey::Up).Row, 0);
+    EXPECT_EQ(model.KeyDown(ListKey::Down).Row, 1);
+    EXPECT_FALSE(IsSelected(1));
+    EXPECT_EQ(model.KeyDown(ListKey::Right).Row, 1);
+    EXPECT_EQ(model.KeyDown(ListKey::Down).Row, 2);
+    EXPECT_EQ(model.KeyDown(ListKey::Down).Row, 2);
+    EXPECT_EQ(model.CurrentRow(), 2);
+    EXPECT_TRUE(model.KeyDown(ListKey::Other).Row < 0);
+    EXPECT_EQ(model.CurrentRow(), 2);
+}
+
+TEST_F(SectionList, SpaceTogglesTheCurrentOptionalRow) {
+    model.KeyDown(ListKey::Down);
+    SectionDetails details = model.KeyDown(ListKey::Space);
+    EXPECT_EQ(sections[1].Selected, 1);
+    EXPECT_TRUE(details.Checked);
+    details = model.KeyDown(ListKey::Space);
+    EXPECT_EQ(sections[1].Selected, 0);
+    EXPECT_FALSE(IsSelected(1));
+    EXPECT_EQ(model.CurrentRow(), 1);
+}
+
+TEST_F(SectionList, CheckBoxSelectsTheCurrentRowAndKeepsItCurrent) {
+    model.KeyDown(ListKey::Down);
+    model.CheckBoxChanged(true);
+    EXPECT_TRUE(IsSelected(1));
+    EXPECT_EQ(sections[1].Selected, 1);
+    model.CheckBoxChanged(false);
+    EXPECT_FALSE(IsSelected(1));
+    EXPECT_EQ(sections[1].Selected, 0);
+    EXPECT_EQ(model.CurrentRow(), 1);
+}
+
+TEST(SectionListEmpty, NothingToAddress) {
+    std::vector<SectionEntry> none;
+    SectionListModel model(none);
+    EXPECT_EQ(model.CurrentRow(), -1);
+    EXPECT_LT(model.Initial().Row, 0);
+    EXPECT_LT(model.KeyDown(ListKey::Down).Row, 0);
+    EXPECT_LT(model.KeyDown(ListKey::Space).Row, 0);
+    EXPECT_LT(model.Click(0).Row, 0);
+    EXPECT_LT(model.CheckBoxChanged(true).Row, 0);
+}
+
+TEST(SectionListMustInstallTwo, CountsAsMustInstallButGetsNoMarks) {
+    std::vector<SectionEntry> sections{Section("X", 0), Section("Two", 2)};
+    SectionListModel model(sections);
+    EXPECT_FALSE(model.MarksOf(1) & MarkSelected);
+    model.KeyDown(ListKey::Down);
+    EXPECT_TRUE(model.KeyDown(ListKey::Down).MustInstall);
+    model.Click(1);
+    model.Click(1); // never deselected: it counts as must-install
+    EXPECT_EQ(sections[1].Selected, 1);
+}
+
+TEST(SectionSizeSum, AddsTheSectionsFilesBeyondTwoGigabytes) {
+    std::vector<FileEntry> files(4);
+    files[0].Section = "Big";
+    files[1].Section = "Other";
+    files[2].Section = "Big";
+    files[3].Section = "big";
+    const auto sizeOf = [](size_t position) -> uint32_t { return position == 1 ? 7u : 0xF0000000u; };
+    EXPECT_EQ(SectionSize(files, "Big", sizeOf), 2ull * 0xF0000000u);
+    EXPECT_EQ(SectionSize(files, "Other", sizeOf), 7u);
+    EXPECT_EQ(SectionSize(files, "none", sizeOf), 0u);
+}
