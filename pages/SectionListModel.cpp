@@ -10,6 +10,11 @@ SectionListModel::SectionListModel(std::vector<SectionEntry>& sections)
         SetMarks(0, MarkFocused, MarkFocused);
 }
 
+void SectionListModel::TakeMarks(const std::vector<unsigned>& marks) {
+    for (size_t row = 0; row < marks_.size() && row < marks.size(); ++row)
+        marks_[row] = marks[row] & (MarkFocused | MarkSelected | MarkCut);
+}
+
 int SectionListModel::CurrentRow() const {
     for (size_t row = 0; row < marks_.size(); ++row) {
         if (marks_[row] & MarkFocused)

@@ -29,6 +29,10 @@ public:
     // selected, then the focus goes to row 0.
     explicit SectionListModel(std::vector<SectionEntry>& sections);
 
+    // Takes over the marks the list view holds now: messages the page passes
+    // on to the list's own procedure (double clicks) may have changed them.
+    void TakeMarks(const std::vector<unsigned>& marks);
+
     int RowCount() const { return static_cast<int>(marks_.size()); }
     unsigned MarksOf(int row) const { return marks_[static_cast<size_t>(row)]; }
     // The first row with the focus, or -1.

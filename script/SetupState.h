@@ -56,6 +56,9 @@ struct SetupState {
     ColourTriple BackgroundTo{0, 0, 0};
     int RedrawWait = 0;
 
+    // The sections list's own window procedure while the page replaces it.
+    void* SectionListPrevProc = nullptr;
+
     // Copy page and versioned installation.
     int CopyStarted = 0;
     std::string CurrentSourcePath;

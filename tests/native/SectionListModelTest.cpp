@@ -93,6 +93,14 @@ TEST_F(SectionList, CheckBoxSelectsTheCurrentRowAndKeepsItCurrent) {
     EXPECT_EQ(model.CurrentRow(), 1);
 }
 
+TEST_F(SectionList, FollowsMarksTheListViewChangedItself) {
+    model.TakeMarks({MarkSelected, MarkFocused | MarkSelected | 8u, 0});
+    EXPECT_EQ(model.CurrentRow(), 1);
+    EXPECT_EQ(model.MarksOf(1), MarkFocused | MarkSelected);
+    model.KeyDown(ListKey::Space); // selected and optional: deselects
+    EXPECT_EQ(sections[1].Selected, 0);
+}
+
 TEST(SectionListEmpty, NothingToAddress) {
     std::vector<SectionEntry> none;
     SectionListModel model(none);

@@ -1,0 +1,25 @@
+// Rules of the destination and program group pages, apart from the windows
+// that show them.
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Next stays disabled while the path is too short to name a drive root.
+bool PathNamesDriveRoot(const std::string& path);
+
+// The drive root that the free-space query asks about: the path's first
+// three characters (C:\ for C:\Program Files\App\).
+std::string DriveRootOf(const std::string& path);
+
+// The free-space field: whole units of 1024 bytes followed by " kb".
+std::string FreeSpaceText(uint64_t freeBytes);
+
+// Free bytes from the old cluster query, multiplied as unsigned 32-bit
+// numbers as that call's callers always did (it reports at most 2 GB).
+uint64_t FreeBytesFromClusters(uint32_t freeClusters, uint32_t sectorsPerCluster, uint32_t bytesPerSector);
+
+// A folder chosen with the browser becomes folder\APPNAME\.
+std::string InstallDirFromChosenFolder(const std::string& folder, const std::string& appName);
+
+// "Create new group": the programs folder, the typed name and a backslash.
+std::string NewProgramGroup(const std::string& programsFolder, const std::string& groupName);
