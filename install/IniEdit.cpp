@@ -1,0 +1,105 @@
+#include "install/IniEdit.h"
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "install/FileBytes.h"
+#include "install/IniFile.h"
+#include "install/IniSyntax.h"
+
+namespace {
+bool IsBlank(std::string_view line) {
+    return line.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+bool EndsWithLineFeed(const std::string& line) {
+    return !line.empty() && line.back() == '\n';
+}
+
+// True when the model would hold every byte of the text, and would find the
+// section under the exact name the caller gives.
+bool ModelKeepsEverything(const IniFile& model, const std::string& text, const std::string& section) {
+    if (model.ToText() != text)
+        return false;
+    for (const auto& entry : model.Sections()) {
+        if (entry.first != section && SameNameIgnoringCase(entry.first, section))
+            return false;
+    }
+    return true;
+}
+}
+
+std::string SetKeyKeepingOtherLines(const std::string& text, const std::string& section, const std::string& key,
+                                    const std::string& value) {
+    const std::string ourLine = key + "=" + value + "\r\n";
+    std::vector<std::string> lines;
+    bool inSection = false;
+    bool replaced = false;
+    // Where our line goes when the key is new: behind the last non-blank line
+    // of the first matching section.
+    std::optional<size_t> insertAfter;
+    bool firstSectionDone = false;
+
+    for (const std::string_view raw : SplitKeepingLineFeeds(text)) {
+        const IniLine line = ReadIniLine(raw);
+        if (line.Kind == IniLineKind::Header) {
+            if (inSection)
+                firstSectionDone = true;
+            inSection = SameNameIgnoringCase(line.SectionName, section);
+        }
+        if (inSection && line.Kind == IniLineKind::Entry && line.Key == key) {
+            if (!replaced)
+                lines.push_back(ourLine);
+            replaced = true;
+            continue;
+        }
+        lines.emplace_back(raw);
+        if (inSection && !firstSectionDone && !IsBlank(raw))
+            insertAfter = lines.size() - 1;
+    }
+
+    if (!replaced) {
+        if (insertAfter) {
+            if (!EndsWithLineFeed(lines[*insertAfter]))
+                lines[*insertAfter] += "\r\n";
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*insertAfter) + 1, ourLine);
+        } else {
+            if (!lines.empty() && !EndsWithLineFeed(lines.back()))
+                lines.back() += "\r\n";
+            lines.push_back("[" + section + "]\r\n");
+            lines.push_back(ourLine);
+        }
+    }
+
+    std::string result;
+    for (const std::string& line : lines)
+        result += line;
+    return result;
+}
+
+std::string SetIniKey(const std::string& text, const std::string& section, const std::string& key,
+                      const std::string& value) {
+    IniFile model;
+    model.LoadText(text);
+    if (!ModelKeepsEverything(model, text, section))
+        return SetKeyKeepingOtherLines(text, section, key, value);
+    model.Set(section, key, value);
+    return model.ToText();
+}
+
+IniUpdateResult UpdateIniKeyInFile(const std::string& path, const std::string& section, const std::string& key,
+                                   const std::string& value) {
+    std::string oldText;
+    const FileReadResult read = ReadWholeFile(path, oldText);
+    if (read == FileReadResult::Unreadable)
+        return IniUpdateResult::Unreadable;
+    if (WriteWholeFile(path, SetIniKey(oldText, section, key, value)))
+        return IniUpdateResult::Written;
+    // A write that failed half-way (a full disk) has already truncated the
+    // file; put back what others had in it.
+    if (read == FileReadResult::Read && !oldText.empty())
+        WriteWholeFile(path, oldText);
+    return IniUpdateResult::WriteFailed;
+}

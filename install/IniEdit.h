@@ -1,0 +1,40 @@
+// Setting one key of an INI file that other programs share (wininit.ini)
+// without losing what they put there.
+//
+// Two ways, chosen by the file's content:
+// - A file that is exactly what IniFile writes (empty or missing included)
+//   holds nothing the model would lose; it is rewritten through IniFile, so
+//   it keeps the model's order (shorter keys first) and its layout.
+// - Any other file (comments, lines outside sections, repeated keys such as
+//   several "NUL=" lines, other line ends) is edited line by line: every
+//   line of others stays byte for byte and in place; only our key's line is
+//   replaced, or added at the end of the section, or the section is added at
+//   the end of the file.
+// Sections are matched ignoring ASCII case ("[Rename]" is the section
+// "rename" for Windows too), so our entry never lands in a second section of
+// the same name that would not be read.
+#pragma once
+#include <string>
+
+// The line-by-line edit: the first line of our key inside the first matching
+// section is replaced by key=value (CR LF); further lines of the same key in
+// matching sections are removed, so one request per file stands. Without such
+// a line, key=value is inserted after the last non-blank line of the first
+// matching section; without a section, "[section]" and the entry are appended.
+std::string SetKeyKeepingOtherLines(const std::string& text, const std::string& section, const std::string& key,
+                                    const std::string& value);
+
+// Chooses the model or the line-by-line edit as described above.
+std::string SetIniKey(const std::string& text, const std::string& section, const std::string& key,
+                      const std::string& value);
+
+enum class IniUpdateResult {
+    Written,
+    Unreadable,   // the file exists but could not be read: left untouched
+    WriteFailed,  // writing failed; the old content was written back if there was any
+};
+
+// Reads the file (a missing one counts as empty), sets the key with SetIniKey
+// and writes it back.
+IniUpdateResult UpdateIniKeyInFile(const std::string& path, const std::string& section, const std::string& key,
+                                   const std::string& value);

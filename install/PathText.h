@@ -1,0 +1,21 @@
+// Small rules on path texts (ANSI bytes, backslash separators) shared by the
+// copy run and the versioned installation.
+#pragma once
+#include <string>
+
+// Reduces doubled backslashes the way the installer always has: walking the
+// positions of the original length, a backslash followed by another one is
+// removed and the walk moves on by one in any case. So a pair becomes one,
+// three become two and four become two; "\\server" becomes "\server".
+void CollapseBackslashes(std::string& path);
+
+// The text after the last backslash; the whole text when it has none.
+std::string FileNamePart(const std::string& path);
+
+// A path cut at its last backslash; the backslash itself belongs to neither
+// part. Without a backslash the directory is empty and the name is the path.
+struct PathSplit {
+    std::string Directory;
+    std::string Name;
+};
+PathSplit SplitAtLastBackslash(const std::string& path);

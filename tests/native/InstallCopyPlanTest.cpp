@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "install/CopyPlan.h"
+
+namespace {
+SectionEntry Section(const std::string& name, int mustInstall, int selected) {
+    SectionEntry section;
+    section.Name = name;
+    section.MustInstall = mustInstall;
+    section.Selected = selected;
+    return section;
+}
+
+FileEntry File(const std::string& section, const std::string& destination = "[DP]file") {
+    FileEntry file;
+    file.Section = section;
+    file.Destination = destination;
+    return file;
+}
+
+std::vector<size_t> FileIndexes(const CopySectionStep& step) {
+    std::vector<size_t> indexes;
+    for (const CopyFileStep& file : step.Files)
+        indexes.push_back(file.FileIndex);
+    return indexes;
+}
+}
+
+TEST(CopyPlan, TwoSectionsWithThreeAndOneFiles) {
+    // Files of the two sections interleave in Files; each section takes its own in order.
+    const std::vector<SectionEntry> sections = {Section("Main", 1, 0), Section("Extra", 0, 1)};
+    const std::vector<FileEntry> files = {File("Main"), File("Extra"), File("Main"), File("Main")};
+    const auto plan = PlanCopyRun(sections, files);
+    ASSERT_EQ(plan.size(), 2u);
+
+    EXPECT_EQ(plan[0].SectionIndex, 0u);
+    EXPECT_EQ(plan[0].SectionBarPosition, 0);
+    EXPECT_EQ(plan[0].FileBarHigh, 2);
+    EXPECT_EQ(FileIndexes(plan[0]), (std::vector<size_t>{0, 2, 3}));
+    EXPECT_EQ(plan[0].Files[2].FileBarPosition, 2);
+    // The third file of the first section stops the run with its place in Files.
+    EXPECT_EQ(plan[0].Files[2].StopPosition(), 4);
+
+    EXPECT_EQ(plan[1].SectionBarPosition, 1);
+    EXPECT_EQ(plan[1].FileBarHigh, 0);
+    EXPECT_EQ(FileIndexes(plan[1]), std::vector<size_t>{1});
+    EXPECT_EQ(plan[1].Files[0].FileBarPosition, 0);
+    EXPECT_EQ(plan[1].Files[0].StopPosition(), 2);
+    EXPECT_EQ(CountSectionsForBar(sections), 2u);
+}
+
+TEST(CopyPlan, SectionNeitherChosenNorMustInstallIsLeftOut) {
+    const std::vector<SectionEntry> sections = {Section("Off", 0, 0), Section("On", 0, 1)};
+    const std::vector<FileEntry> files = {File("Off"), File("On"), File("Nowhere"), File("on")};
+    const auto plan = PlanCopyRun(sections, files);
+    ASSERT_EQ(plan.size(), 1u);
+    EXPECT_EQ(plan[0].SectionIndex, 1u);
+    EXPECT_EQ(plan[0].SectionBarPosition, 0);
+    EXPECT_EQ(FileIndexes(plan[0]), std::vector<size_t>{1});
+    EXPECT_EQ(CountSectionsForBar(sections), 1u);
+}
+
+TEST(CopyPlan, DuplicatedSectionNameInstallsItsFilesTwice) {
+    const std::vector<SectionEntry> sections = {Section("Twice", 1, 0), Section("Twice", 0, 1)};
+    const std::vector<FileEntry> files = {File("Twice"), File("Twice")};
+    const auto plan = PlanCopyRun(sections, files);
+    ASSERT_EQ(plan.size(), 2u);
+    EXPECT_EQ(FileIndexes(plan[0]), (std::vector<size_t>{0, 1}));
+    EXPECT_EQ(FileIndexes(plan[1]), (std::vector<size_t>{0, 1}));
+    EXPECT_EQ(plan[1].SectionBarPosition, 1);
+}
+
+TEST(CopyPlan, MustInstallTwoIsInstalledButNotCounted) {
+    const std::vector<SectionEntry> sections = {Section("Two", 2, 0), Section("Sel", 0, 1), Section("Both", 1, 1)};
+    const auto plan = PlanCopyRun(sections, {});
+    EXPECT_EQ(plan.size(), 3u);
+    EXPECT_EQ(CountSectionsForBar(sections), 2u);
+    EXPECT_EQ(ProgressRangeHigh(CountSectionsForBar(sections)), 1);
+}
+
+TEST(CopyPlan, EmptySectionAndEmptyRunGiveFullRange) {
+    const auto plan = PlanCopyRun({Section("Empty", 1, 0)}, {File("Other")});
+    ASSERT_EQ(plan.size(), 1u);
+    EXPECT_TRUE(plan[0].Files.empty());
+    EXPECT_EQ(plan[0].FileBarHigh, 0xFFFF);
+    EXPECT_EQ(ProgressRangeHigh(CountSectionsForBar({})), 0xFFFF);
+    EXPECT_EQ(ProgressRangeHigh(65537), 0);
+}
+
+TEST(CopyPlan, SplitFileInThreePieces) {
+    FileEntry piece = File("Main", "[DP]data\\big.bin");
+    piece.IsPiece = 1;
+    piece.Shortcut = 1;
+    piece.ShortcutName = "Big";
+    const std::vector<FileEntry> files = {piece, piece, piece};
+    const auto plan = PlanCopyRun({Section("Main", 1, 0)}, files);
+    ASSERT_EQ(plan.size(), 1u);
+    EXPECT_EQ(plan[0].Files.size(), 3u);
+    EXPECT_EQ(plan[0].FileBarHigh, 2);
+
+    // All pieces meet in one assembly file, named after the destination.
+    const std::string assembly = AssemblyFilePath("C:\\WINDOWS", files[0].Destination);
+    EXPECT_EQ(assembly, "C:\\WINDOWS\\TEMP\\big.bin.ToInstall.TMP");
+    EXPECT_EQ(AssemblyFilePath("C:\\WINDOWS", "C:\\Other\\big.bin"), assembly);
+
+    // Only the last piece installs, so only it can get the shortcut.
+    EXPECT_EQ(NextPieceStep(FetchResult::Fetched, 0), PieceStep::WaitForMore);
+    EXPECT_EQ(NextPieceStep(FetchResult::Ignored, 0), PieceStep::WaitForMore);
+    EXPECT_EQ(NextPieceStep(FetchResult::Fetched, 1), PieceStep::InstallAssembly);
+    EXPECT_EQ(NextPieceStep(FetchResult::Ignored, 1), PieceStep::InstallAssembly);
+    EXPECT_EQ(NextPieceStep(FetchResult::Quit, 1), PieceStep::StopRun);
+    EXPECT_FALSE(ShouldCreateShortcut(1, piece, ""));
+    EXPECT_TRUE(ShouldCreateShortcut(1, piece, "C:\\App\\data\\big.bin"));
+}
+
+TEST(CopyPlan, ShortcutRules) {
+    EXPECT_EQ(ShortcutLinkPath("C:\\Menu\\Group\\", "Editor"), "C:\\Menu\\Group\\Editor.lnk");
+    EXPECT_EQ(ShortcutLinkPath("C:\\Menu\\Group", "Editor"), "C:\\Menu\\Group\\Editor.lnk");
+    EXPECT_EQ(ShortcutLinkPath("C:\\Menu\\Group\\\\", "Editor"), "C:\\Menu\\Group\\\\Editor.lnk");
+    FileEntry entry = File("Main");
+    entry.Shortcut = 1;
+    EXPECT_FALSE(ShouldCreateShortcut(0, entry, "C:\\App\\x.exe"));
+    entry.Shortcut = 0;
+    EXPECT_FALSE(ShouldCreateShortcut(1, entry, "C:\\App\\x.exe"));
+    EXPECT_TRUE(IsBareGroupName("Demo"));
+    EXPECT_FALSE(IsBareGroupName("C:\\Menu\\Demo"));
+}

@@ -1,0 +1,62 @@
+#include "uninstall/UninstallLog.h"
+
+void UninstallLog::Open(std::unique_ptr<ByteSink> sink, std::function<void()> onFirstWriteFailure) {
+    sink_ = std::move(sink);
+    onFirstWriteFailure_ = std::move(onFirstWriteFailure);
+    failed_ = false;
+}
+
+void UninstallLog::Close() {
+    if (!sink_)
+        return;
+    NoteResult(sink_->Flush());
+    sink_.reset();
+}
+
+void UninstallLog::WriteHeader(const LogDate& date) {
+    WriteLines({"ORUNLOG V1", "", "ORLISK UNINSTALLATION LOG FILE", "",
+                "MAKE NO CHANGES TO THIS FILE, ITS FORMAT IS EXACTLY DEFINED!",
+                "NO REAL PARSER DOES EXIST, SO DON\xB4T MODIFY ANYTHING!",
+                "ANY ERRORS COULD CAUSE CATASTROPHAL (!) DAMAGE TO YOUR SYSTEM, YOU",
+                "COULD BE UNABLE TO RESTART WINDOWS", "",
+                "DATE:" + std::to_string(date.Month) + "/" + std::to_string(date.Day) + "/" +
+                    std::to_string(date.Year),
+                "[FILES]"});
+}
+
+void UninstallLog::WriteNonSharedFile(const std::string& shortDirectory, const std::string& shortName) {
+    WriteLines({shortDirectory + "\\" + shortName, "NONSHARED"});
+}
+
+void UninstallLog::WriteSharedFile(const std::string& directory, const std::string& name) {
+    WriteLines({directory + "\\" + name, "SHARED"});
+}
+
+void UninstallLog::WriteSelfRegistration(bool exportsRegisterServer) {
+    WriteLines({exportsRegisterServer ? "AUTOREGSVR" : "NOAUTOREGSVR"});
+}
+
+void UninstallLog::WriteShortcut(const std::string& linkPath) {
+    WriteLines({linkPath, "NONSHARED"});
+}
+
+void UninstallLog::WriteRegistrySection(const std::string& keyPath) {
+    WriteLines({"[REGISTRY]", keyPath});
+}
+
+void UninstallLog::WriteLines(std::initializer_list<std::string> lines) {
+    if (!sink_)
+        return;
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += line + "\r\n";
+    NoteResult(sink_->Write(bytes.data(), bytes.size()));
+}
+
+void UninstallLog::NoteResult(bool succeeded) {
+    if (succeeded || failed_)
+        return;
+    failed_ = true;
+    if (onFirstWriteFailure_)
+        onFirstWriteFailure_();
+}
