@@ -7,6 +7,7 @@
 #include "script/ScriptReader.h"
 #include "script/SetupRecords.h"
 #include "script/VariableTable.h"
+#include "uninstall/UninstallLog.h"
 
 // Windows colour layout: red in bits 0-7, green 8-15, blue 16-23.
 using Colour = uint32_t;
@@ -65,4 +66,6 @@ struct SetupState {
     std::string CurrentDestPath;
     int InstallAll = 0;
     int OverwriteAll = 0;
+    // Opened and closed by the copy page; records are written while it runs.
+    UninstallLog UninstallLogStream;
 };
