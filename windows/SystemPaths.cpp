@@ -32,3 +32,7 @@ std::string SystemDirectory() {
 std::string CurrentDirectory() {
     return ReadPath([](char* buffer, UINT size) { return static_cast<UINT>(GetCurrentDirectoryA(size, buffer)); });
 }
+
+std::string ShortPathOf(const std::string& path) {
+    return ReadPath([&path](char* buffer, UINT size) { return static_cast<UINT>(GetShortPathNameA(path.c_str(), buffer, size)); });
+}

@@ -5,3 +5,7 @@
 std::string WindowsDirectory();
 std::string SystemDirectory();
 std::string CurrentDirectory();
+
+// The short (8.3) form of an existing path, however long; empty when the
+// path does not exist or has no short form.
+std::string ShortPathOf(const std::string& path);

@@ -1,0 +1,42 @@
+// Owns one reference to a COM interface and releases it when the scope ends,
+// so early returns after a failing call never leak an object.
+#pragma once
+#include <unknwn.h>
+
+#include <utility>
+
+template <typename Interface>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ~ComPtr() { reset(); }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ComPtr(ComPtr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        if (this != &other) {
+            reset();
+            pointer_ = std::exchange(other.pointer_, nullptr);
+        }
+        return *this;
+    }
+
+    Interface* get() const { return pointer_; }
+    Interface* operator->() const { return pointer_; }
+    explicit operator bool() const { return pointer_ != nullptr; }
+
+    // The out-parameter of CoCreateInstance and QueryInterface; any
+    // interface held so far is released first.
+    void** put() {
+        reset();
+        return reinterpret_cast<void**>(&pointer_);
+    }
+
+    void reset() {
+        if (pointer_)
+            std::exchange(pointer_, nullptr)->Release();
+    }
+
+private:
+    Interface* pointer_ = nullptr;
+};
