@@ -39,6 +39,11 @@ struct FileHandleTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { CloseHandle(h); }
 };
+// Handles whose failure value is null (OpenProcess, CreateThread, ...).
+struct KernelHandleTraits {
+    static HANDLE Invalid() { return nullptr; }
+    static void Close(HANDLE h) { CloseHandle(h); }
+};
 struct FindHandleTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { FindClose(h); }
@@ -61,6 +66,7 @@ struct LibraryTraits {
 };
 
 using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
+using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using FindHandle = UniqueHandle<HANDLE, FindHandleTraits>;
 using RegKey = UniqueHandle<HKEY, RegKeyTraits>;
 using GdiObject = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
@@ -78,6 +84,24 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// GetDC/ReleaseDC as one scope; a null window gives the whole screen.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    explicit operator bool() const { return dc_ != nullptr; }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
 };
 
 // BeginPaint/EndPaint as one scope.

@@ -1,0 +1,37 @@
+// Every command of the robot; Robot.cpp maps the names to them.
+#pragma once
+#include "tests/e2e/robot/Session.h"
+
+// Processes and top-level windows (WindowCommands.cpp).
+bool SetTimeoutCommand(Session&, const RobotCommand&, std::string&);
+bool WaitProcessCommand(Session&, const RobotCommand&, std::string&);
+bool WaitWindowCommand(Session&, const RobotCommand&, std::string&);
+bool WaitGoneCommand(Session&, const RobotCommand&, std::string&);
+bool ListWindowsCommand(Session&, const RobotCommand&, std::string&);
+bool WaitExitCommand(Session&, const RobotCommand&, std::string&);
+bool AbsentUntilExitCommand(Session&, const RobotCommand&, std::string&);
+
+// Controls of the current window (ControlCommands.cpp).
+bool ListChildrenCommand(Session&, const RobotCommand&, std::string&);
+bool PrintTextCommand(Session&, const RobotCommand&, std::string&);
+bool ExpectTextCommand(Session&, const RobotCommand&, std::string&);
+bool ExpectStateCommand(Session&, const RobotCommand&, std::string&);
+bool ClickCommand(Session&, const RobotCommand&, std::string&);
+bool CheckCommand(Session&, const RobotCommand&, std::string&);
+bool SetTextCommand(Session&, const RobotCommand&, std::string&);
+bool KeysCommand(Session&, const RobotCommand&, std::string&);
+bool TypeCommand(Session&, const RobotCommand&, std::string&);
+
+// List views (ListViewCommands.cpp).
+bool ListViewCommand(Session&, const RobotCommand&, std::string&);
+bool ListViewCheckCommand(Session&, const RobotCommand&, std::string&);
+
+// The screen and the file system (ScreenCommands.cpp).
+bool PixelCommand(Session&, const RobotCommand&, std::string&);
+bool ExpectPixelCommand(Session&, const RobotCommand&, std::string&);
+bool GradientCommand(Session&, const RobotCommand&, std::string&);
+bool ShortPathCommand(Session&, const RobotCommand&, std::string&);
+bool ScreenshotCommand(Session&, const RobotCommand&, std::string&);
+
+// A whole run, dialog after dialog (WalkCommand.cpp).
+bool WalkCommand(Session&, const RobotCommand&, std::string&);

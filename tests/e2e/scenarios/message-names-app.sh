@@ -1,0 +1,18 @@
+# ShowMessage NOW after SetAppName: text and caption show the name; the box
+# is answered with the keyboard.
+prepare() {
+    write_script 'SetAppName("Demo Pro")
+ShowMessage("Install [APPNAME] now", "[APPNAME] Setup", "", "NOW")
+'
+}
+
+robot_script() {
+    cat <<'ROBOT'
+wait-process setup.exe
+wait-window class=#32770 title="Demo Pro Setup"
+expect-text id=0xFFFF "Install Demo Pro now"
+keys ENTER
+wait-gone
+wait-exit
+ROBOT
+}

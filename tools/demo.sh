@@ -1,0 +1,101 @@
+#!/bin/bash
+# Runs setup.exe on examples/demo under Wine.
+# With DISPLAY set, the wizard appears on that display for you to use.
+# Without one (or with DEMO_HEADLESS=1) it runs on a private Xvfb, the robot
+# walks through every dialog, and the screenshots are saved as PNG files
+# under $BUILD_ROOT/demo/ (default build/demo/), whose paths are printed.
+set -uo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$ROOT" || exit 1
+mkdir -p "${BUILD_ROOT:-build}"
+BUILD_ROOT=$(cd "${BUILD_ROOT:-build}" && pwd)
+DEMO="$BUILD_ROOT/demo"
+PREFIX="$DEMO/prefix"
+MEDIUM="$DEMO/medium"
+
+for lib in wait display wine; do
+    # shellcheck source=/dev/null
+    source "$ROOT/tests/e2e/lib/$lib.sh"
+done
+
+build_setup() {
+    echo "building setup.exe"
+    cmake --preset mingw -B "$BUILD_ROOT/mingw" >"$DEMO/build.log" 2>&1 &&
+        cmake --build "$BUILD_ROOT/mingw" -j"$(nproc)" --target setup robot >>"$DEMO/build.log" 2>&1 ||
+        { echo "build failed (log: $DEMO/build.log)"; return 1; }
+}
+
+prepare_medium() {
+    rm -rf "$MEDIUM"
+    mkdir -p "$MEDIUM"
+    cp -r "$ROOT/examples/demo/." "$MEDIUM/"
+    cp "$BUILD_ROOT/mingw/setup.exe" "$MEDIUM/"
+}
+
+# The prefix is kept between demos; a new one takes a while.
+prepare_prefix() {
+    export WINEPREFIX=$PREFIX
+    [ -f "$PREFIX/system.reg" ] && return 0
+    echo "making the Wine prefix $PREFIX"
+    make_template_prefix "$PREFIX" "$DEMO/prefix.log"
+}
+
+run_setup() {
+    (cd "$MEDIUM" && exec "${WINE_LOCALE[@]}" wine setup.exe) </dev/null
+}
+
+run_watched() {
+    echo "setup.exe runs on $DISPLAY"
+    run_setup
+    echo "setup.exe ended with exit code $?"
+}
+
+robot_walk() {
+    cat <<ROBOT
+timeout 30000
+wait-process setup.exe
+wait-window class=SETUPSPLASHCLASS_HI_HOW_DO_YOU_DO
+screenshot "$(windows_path "$DEMO/00-splash.bmp")"
+walk "$(windows_path "$DEMO")"
+ROBOT
+}
+
+convert_screenshots() {
+    local bitmap
+    for bitmap in "$DEMO"/*.bmp; do
+        [ -e "$bitmap" ] || continue
+        convert "$bitmap" "${bitmap%.bmp}.png" && rm -f "$bitmap"
+        echo "screenshot: ${bitmap%.bmp}.png"
+    done
+}
+
+run_headless() {
+    trap 'end_prefix "$PREFIX"; stop_xvfb' EXIT
+    start_xvfb 1024x768x24 || return 1
+    prepare_prefix || return 1
+    rm -f "$DEMO"/*.png "$DEMO"/*.bmp
+    robot_walk >"$DEMO/walk.robot"
+    run_wine "$BUILD_ROOT/mingw/robot.exe" "$(windows_path "$DEMO/walk.robot")" >"$DEMO/robot.out" 2>&1 &
+    local robot=$!
+    run_setup >"$DEMO/setup.out" 2>&1
+    local status=$?
+    wait "$robot" || echo "the robot stopped early: $(grep -E '^(fail|error) ' "$DEMO/robot.out")"
+    echo "setup.exe ended with exit code $status"
+    convert_screenshots
+}
+
+main() {
+    mkdir -p "$DEMO"
+    "$ROOT/tools/install-deps.sh" || exit 1
+    build_setup || exit 1
+    prepare_medium
+    if [ -n "${DISPLAY:-}" ] && [ -z "${DEMO_HEADLESS:-}" ]; then
+        prepare_prefix || exit 1
+        run_watched
+    else
+        run_headless
+    fi
+}
+
+main "$@"

@@ -1,0 +1,44 @@
+#!/bin/bash
+# Installs what the build and the tests need on a Debian 12 machine (as root).
+# Does nothing, quietly, when everything is there already.
+set -euo pipefail
+
+PACKAGES=(
+    cmake make g++ googletest                # native build and unit tests
+    g++-mingw-w64-i686 mingw-w64-i686-dev    # setup.exe, robot.exe, Wine unit tests
+    clang libclang-rt-14-dev                 # libFuzzer targets
+    wine wine32:i386                         # 32-bit Windows under Linux
+    xvfb xauth x11-utils                     # a display for the windows
+    imagemagick                              # screenshots (import) and pixel reads
+    mscompress                               # SZDD-compressed test fixtures
+    python3                                  # e2e helpers
+)
+
+missing_packages() {
+    local package
+    for package in "${PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            echo "$package"
+        fi
+    done
+}
+
+main() {
+    local missing
+    missing=$(missing_packages)
+    [ -z "$missing" ] && return 0
+    echo "install-deps: installing" $missing
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "install-deps: missing packages and not root; install them: $missing" >&2
+        return 1
+    fi
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        dpkg --add-architecture i386
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq $missing >/dev/null
+}
+
+main "$@"

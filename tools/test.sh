@@ -1,0 +1,164 @@
+#!/bin/bash
+# The test command. Installs what is missing, builds the presets native, mingw
+# and fuzz, then runs the native unit tests, the Wine unit tests, every
+# end-to-end scenario and each fuzz target for a few seconds. Counts single
+# tests (gtest cases, scenarios, fuzz targets) and ends with the line
+# "N passed, M failed"; exits non-zero when a test or a build failed.
+#
+# BUILD_ROOT (default "build") is where the builds, logs, Wine prefixes and
+# screenshots go; setup.exe lands at $BUILD_ROOT/mingw/setup.exe.
+set -uo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$ROOT" || exit 1
+mkdir -p "${BUILD_ROOT:-build}"
+BUILD_ROOT=$(cd "${BUILD_ROOT:-build}" && pwd)
+LOGS="$BUILD_ROOT/logs"
+JOBS=$(nproc)
+FUZZ_SECONDS=5
+
+for lib in wait display wine; do
+    # shellcheck source=/dev/null
+    source "$ROOT/tests/e2e/lib/$lib.sh"
+done
+
+PASSED=0
+FAILED=0
+BUILD_FAILED=0
+
+tally() {
+    PASSED=$((PASSED + $1))
+    FAILED=$((FAILED + $2))
+    echo "$3: $1 passed, $2 failed"
+}
+
+# build PRESET: configure and build into $BUILD_ROOT/PRESET.
+build() {
+    local preset=$1 log="$LOGS/build-$1.log"
+    echo "building $preset"
+    if cmake --preset "$preset" -B "$BUILD_ROOT/$preset" >"$log" 2>&1 &&
+        cmake --build "$BUILD_ROOT/$preset" -j"$JOBS" >>"$log" 2>&1; then
+        return 0
+    fi
+    echo "BUILD FAILED: $preset (log: $log)"
+    grep -E 'error|Error' "$log" | head -n 20
+    BUILD_FAILED=1
+    FAILED=$((FAILED + 1))
+    return 1
+}
+
+# tally_gtest REPORT LOG NAME: counts the tests of a GoogleTest run from its
+# XML report (helper processes that some tests start print summaries of their
+# own into the log). A run that left no report (a crash) counts as one failure.
+tally_gtest() {
+    local report=$1 log=$2 name=$3 totals tests failures disabled skipped
+    totals=$(grep -m 1 '<testsuites ' "$report" 2>/dev/null)
+    if [ -z "$totals" ]; then
+        echo "$name: no test report, the run broke off (log: $log)"
+        tail -n 20 "$log"
+        tally 0 1 "$name"
+        return
+    fi
+    tests=$(xml_count tests "$totals")
+    failures=$(xml_count failures "$totals")
+    disabled=$(xml_count disabled "$totals")
+    skipped=$(xml_count skipped "$totals")
+    if ((failures > 0)); then
+        grep -B 1 '<failure ' "$report" | sed -n 's/.*<testcase name="\([^"]*\)".*classname="\([^"]*\)".*/FAIL \2.\1/p'
+        echo "(log: $log)"
+    fi
+    tally $((tests - failures - disabled - skipped)) "$failures" "$name"
+}
+
+# xml_count ATTRIBUTE ELEMENT: the number in ATTRIBUTE="N", 0 when absent.
+xml_count() {
+    local value
+    value=$(sed -n "s/.* $1=\"\([0-9]*\)\".*/\1/p" <<<"$2")
+    echo "${value:-0}"
+}
+
+run_native_tests() {
+    local report="$LOGS/native-tests.xml" log="$LOGS/native-tests.log"
+    rm -f "$report"
+    "$BUILD_ROOT/native/tests/native/native_tests" --gtest_output="xml:$report" >"$log" 2>&1 </dev/null
+    tally_gtest "$report" "$log" "native unit tests"
+}
+
+run_wine_tests() {
+    local prefix="$BUILD_ROOT/wine-unit-prefix" report="$LOGS/wine-tests.xml" log="$LOGS/wine-tests.log"
+    rm -f "$report"
+    copy_prefix "$TEMPLATE" "$prefix"
+    (cd "$BUILD_ROOT" && WINEPREFIX=$prefix run_wine "$BUILD_ROOT/mingw/wine_tests.exe" \
+        --gtest_output="xml:$(windows_path "$report")") >"$log" 2>&1 </dev/null
+    end_prefix "$prefix"
+    rm -rf "$prefix"
+    tally_gtest "$report" "$log" "Wine unit tests"
+}
+
+run_e2e() {
+    local log="$LOGS/e2e.log" line
+    E2E_TEMPLATE=$TEMPLATE SCREENSHOT_DIR="$BUILD_ROOT/screenshots" \
+        "$ROOT/tests/e2e/run.sh" "$BUILD_ROOT/mingw" "$BUILD_ROOT/e2e" </dev/null 2>&1 | tee "$log" |
+        grep -E '^(PASS|FAIL) '
+    line=$(sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$log")
+    if [ -z "$line" ]; then
+        echo "e2e runner broke off (log: $log)"
+        tally 0 1 "end-to-end scenarios"
+        return
+    fi
+    # shellcheck disable=SC2086
+    tally $line "end-to-end scenarios"
+}
+
+run_fuzzers() {
+    local fuzzer name passed=0 failed=0 artifacts="$BUILD_ROOT/fuzz/artifacts"
+    mkdir -p "$artifacts"
+    for fuzzer in "$BUILD_ROOT"/fuzz/fuzzers/*; do
+        name=$(basename "$fuzzer")
+        mkdir -p "$BUILD_ROOT/fuzz/corpus/$name"
+        if "$fuzzer" -max_total_time=$FUZZ_SECONDS -artifact_prefix="$artifacts/" \
+            "$BUILD_ROOT/fuzz/corpus/$name" >"$LOGS/fuzz-$name.log" 2>&1 </dev/null; then
+            passed=$((passed + 1))
+        else
+            echo "FAIL fuzz $name (log: $LOGS/fuzz-$name.log)"
+            failed=$((failed + 1))
+        fi
+    done
+    tally "$passed" "$failed" "fuzz targets"
+}
+
+# One prefix made fresh for this run; the Wine unit tests and every scenario
+# start from a copy of it.
+make_template() {
+    TEMPLATE="$BUILD_ROOT/wine-template"
+    echo "making the Wine prefix"
+    make_template_prefix "$TEMPLATE" "$LOGS/wine-template.log"
+}
+
+cleanup() {
+    stop_xvfb
+}
+
+main() {
+    local start=$SECONDS
+    mkdir -p "$LOGS"
+    "$ROOT/tools/install-deps.sh" || { echo "0 passed, 1 failed"; exit 1; }
+    trap cleanup EXIT
+
+    build native && run_native_tests
+    build fuzz && run_fuzzers
+    if build mingw; then
+        start_xvfb 1024x768x24 && make_template || { echo "cannot prepare Wine"; FAILED=$((FAILED + 1)); }
+        if [ -n "${TEMPLATE:-}" ] && [ -d "$TEMPLATE" ]; then
+            run_wine_tests
+            stop_xvfb
+            run_e2e
+        fi
+    fi
+
+    echo "took $((SECONDS - start)) s; screenshots in $BUILD_ROOT/screenshots"
+    echo "$PASSED passed, $FAILED failed"
+    ((FAILED == 0 && BUILD_FAILED == 0))
+}
+
+main "$@"
