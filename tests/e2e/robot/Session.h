@@ -8,7 +8,7 @@
 
 struct Session {
     HWND Window = nullptr;   // the window that wait-window found last
-    DWORD TimeoutMs = 10000; // the limit of every wait
+    DWORD TimeoutMs = 15000; // the limit of every wait
     DWORD ProcessId = 0;     // the process that wait-process found; filters windows
 };
 
