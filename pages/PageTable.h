@@ -4,4 +4,6 @@
 
 #include "script/PageNames.h"
 
+// The procedure that runs the page of this template; each calls PageHook
+// with the page's name.
 DLGPROC PageProcedureOf(PageTemplate page);

@@ -34,6 +34,9 @@ const NamedCommand kCommands[] = {
     {"short-path", ShortPathCommand},
     {"screenshot", ScreenshotCommand},
     {"walk", WalkCommand},
+    {"client-rect", ClientRectCommand},
+    {"mouse-click", MouseClickCommand},
+    {"set-enabled", SetEnabledCommand},
 };
 
 CommandHandler HandlerOf(const std::string& name) {

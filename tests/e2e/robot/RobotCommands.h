@@ -35,3 +35,9 @@ bool ScreenshotCommand(Session&, const RobotCommand&, std::string&);
 
 // A whole run, dialog after dialog (WalkCommand.cpp).
 bool WalkCommand(Session&, const RobotCommand&, std::string&);
+
+// The wizard pages: client area, real mouse clicks, enabling controls
+// (PageCommands.cpp).
+bool ClientRectCommand(Session&, const RobotCommand&, std::string&);
+bool MouseClickCommand(Session&, const RobotCommand&, std::string&);
+bool SetEnabledCommand(Session&, const RobotCommand&, std::string&);
