@@ -8,6 +8,7 @@ PACKAGES=(
     g++-mingw-w64-i686 mingw-w64-i686-dev    # setup.exe, robot.exe, Wine unit tests
     clang libclang-rt-14-dev                 # libFuzzer targets
     wine wine32:i386                         # 32-bit Windows under Linux
+    fonts-wine                               # Wine's Tahoma, the font of the wizard pages
     xvfb xauth x11-utils                     # a display for the windows
     imagemagick                              # screenshots (import) and pixel reads
     mscompress                               # SZDD-compressed test fixtures

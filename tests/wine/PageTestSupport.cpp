@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/GlobalState.h"
+#include "pages/PageHook.h"
 #include "pages/PageTable.h"
 
 namespace page_test {
@@ -23,6 +24,25 @@ struct StepRun {
     bool busy = false;
 };
 StepRun* g_run = nullptr;
+
+template <PageTemplate Page>
+INT_PTR CALLBACK HookOnlyProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    PageHook(page, message, wParam, lParam, PageNameOf(Page));
+    return 0;
+}
+
+DLGPROC ProcedureOf(PageTemplate page, Procedure procedure) {
+    if (procedure == Procedure::PageTable)
+        return PageProcedureOf(page);
+    switch (page) {
+    case PageTemplate::Welcome: return HookOnlyProc<PageTemplate::Welcome>;
+    case PageTemplate::Sections: return HookOnlyProc<PageTemplate::Sections>;
+    case PageTemplate::Dest: return HookOnlyProc<PageTemplate::Dest>;
+    case PageTemplate::Copy: return HookOnlyProc<PageTemplate::Copy>;
+    case PageTemplate::ProgramGroup: return HookOnlyProc<PageTemplate::ProgramGroup>;
+    }
+    return nullptr;
+}
 
 bool IsDialog(HWND window) {
     char name[16] = "";
@@ -87,22 +107,22 @@ LRESULT CALLBACK MessageBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-INT_PTR RunPage(PageTemplate page, std::vector<PageStep> steps) {
+INT_PTR RunPage(PageTemplate page, std::vector<PageStep> steps, Procedure procedure) {
     StepRun run;
     run.steps = std::move(steps);
     g_run = &run;
     const UINT_PTR timer = SetTimer(nullptr, 0, kStepPeriod, StepTimer);
     const INT_PTR result = DialogBoxParamA(TheInstance(), MAKEINTRESOURCEA(static_cast<int>(page)), nullptr,
-                                           PageProcedureOf(page), 0);
+                                           ProcedureOf(page, procedure), 0);
     KillTimer(nullptr, timer);
     g_run = nullptr;
     EXPECT_EQ(run.next, run.steps.size()) << "the page ended before all steps ran";
     return result;
 }
 
-HWND OpenPage(PageTemplate page, Shown shown) {
+HWND OpenPage(PageTemplate page, Shown shown, Procedure procedure) {
     HWND window = CreateDialogParamA(TheInstance(), MAKEINTRESOURCEA(static_cast<int>(page)), nullptr,
-                                     PageProcedureOf(page), 0);
+                                     ProcedureOf(page, procedure), 0);
     if (window && shown == Shown::Yes) {
         ShowWindow(window, SW_SHOW);
         UpdateWindow(window);

@@ -53,17 +53,23 @@ using PageStep = std::function<void(HWND page)>;
 
 constexpr INT_PTR kPageLeftOpen = 4242;
 
-// Runs the page from the page table modally (no owner) and performs the
-// steps one at a time from a timer while its modal loop runs; a step that
-// opens a message box finishes before the next begins. A page still open
-// two seconds after the last step is ended with kPageLeftOpen.
-INT_PTR RunPage(PageTemplate page, std::vector<PageStep> steps);
+// Which procedure runs a page's template: the shared hook alone under the
+// page's name, which the framework's tests use so that the pages' own
+// behaviour (copying, paths, folders) stays out of their way, or the
+// page's own procedure from the page table.
+enum class Procedure { HookOnly, PageTable };
 
-// Creates the page from the page table modelessly, shown on screen only when
-// asked (hiding a shown window makes Wine wait for a window manager that is
-// not there); destroying the returned window closes it.
+// Runs the page modally (no owner) and performs the steps one at a time
+// from a timer while its modal loop runs; a step that opens a message box
+// finishes before the next begins. A page still open two seconds after the
+// last step is ended with kPageLeftOpen.
+INT_PTR RunPage(PageTemplate page, std::vector<PageStep> steps, Procedure procedure = Procedure::HookOnly);
+
+// Creates the page modelessly, shown on screen only when asked (hiding a
+// shown window makes Wine wait for a window manager that is not there);
+// destroying the returned window closes it.
 enum class Shown { No, Yes };
-HWND OpenPage(PageTemplate page, Shown shown = Shown::No);
+HWND OpenPage(PageTemplate page, Shown shown = Shown::No, Procedure procedure = Procedure::HookOnly);
 
 // Whether the control itself carries WS_VISIBLE, whether or not its page is
 // on screen.

@@ -57,7 +57,7 @@ TEST_F(WelcomePage, ShowsTheVariablesAsTitleAndTexts) {
     TheState().Variables.Set("WELCOMESTRING_CAP", "Welcome to Demo");
     TheState().Variables.Set("WELCOMESTRING", "Main text \xB4quoted\xB4");
     TheState().Variables.Set("WELCOMESTRING2", "Second text");
-    page_ = OpenPage(PageTemplate::Welcome);
+    page_ = OpenPage(PageTemplate::Welcome, Shown::No, Procedure::PageTable);
     ASSERT_TRUE(page_);
     EXPECT_EQ(TextOf(page_), "Welcome to Demo");
     EXPECT_EQ(TextOf(GetDlgItem(page_, IDC_WELCOME_TEXT)), "Main text \xB4quoted\xB4");
@@ -65,7 +65,7 @@ TEST_F(WelcomePage, ShowsTheVariablesAsTitleAndTexts) {
 }
 
 TEST_F(WelcomePage, UnsetVariablesGiveEmptyTitleAndTextsNotThePlaceholders) {
-    page_ = OpenPage(PageTemplate::Welcome);
+    page_ = OpenPage(PageTemplate::Welcome, Shown::No, Procedure::PageTable);
     ASSERT_TRUE(page_);
     EXPECT_EQ(TextOf(page_), "");
     EXPECT_EQ(TextOf(GetDlgItem(page_, IDC_WELCOME_TEXT)), "");
@@ -82,7 +82,7 @@ TEST_F(WelcomePage, PaintsThePictureAtFortyThirty) {
     ASSERT_EQ(size.bmHeight, 200);
     ASSERT_EQ(size.bmBitsPixel, 24);
 
-    page_ = OpenPage(PageTemplate::Welcome, Shown::Yes);
+    page_ = OpenPage(PageTemplate::Welcome, Shown::Yes, Procedure::PageTable);
     ASSERT_TRUE(page_);
     SetWindowPos(page_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     RedrawWindow(page_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
