@@ -45,6 +45,10 @@ int InstallFileEntry(size_t position, std::string& installedPath) {
     std::string& destination = state.Files[position].Destination;
     state.Variables.Substitute(destination);
     CollapseBackslashes(destination);
+    // Pieces keep their destination as written: all pieces of a split file
+    // must meet in the one assembly file that its name gives.
+    if (!state.Files[position].IsPiece)
+        CompleteDirectoryDestination(destination, state.Files[position].Source);
     const FileEntry entry = state.Files[position];
 
     if (!entry.IsPiece) {

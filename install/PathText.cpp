@@ -22,3 +22,8 @@ PathSplit SplitAtLastBackslash(const std::string& path) {
         return {std::string(), path};
     return {path.substr(0, slash), path.substr(slash + 1)};
 }
+
+void CompleteDirectoryDestination(std::string& destination, const std::string& source) {
+    if (!destination.empty() && destination.back() == '\\')
+        destination += FileNamePart(source);
+}

@@ -19,3 +19,8 @@ struct PathSplit {
     std::string Name;
 };
 PathSplit SplitAtLastBackslash(const std::string& path);
+
+// A destination that names a directory (it ends with a backslash once its
+// references are resolved, as "[DP]" does) receives the source's file name:
+// a file cannot be installed under a directory's own name.
+void CompleteDirectoryDestination(std::string& destination, const std::string& source);

@@ -45,6 +45,18 @@ TEST(PathText, FileNamePartAndSplit) {
     EXPECT_EQ(bare.Name, "DEMO.EXE");
 }
 
+TEST(PathText, DirectoryDestinationsGetTheSourceName) {
+    std::string destination = "C:\\Program Files\\Demo\\";
+    CompleteDirectoryDestination(destination, "D:\\medium\\files\\ReadMe.txt");
+    EXPECT_EQ(destination, "C:\\Program Files\\Demo\\ReadMe.txt");
+    std::string file = "C:\\Demo\\app.exe";
+    CompleteDirectoryDestination(file, "D:\\x\\other.exe");
+    EXPECT_EQ(file, "C:\\Demo\\app.exe");
+    std::string bare = "C:\\Demo\\";
+    CompleteDirectoryDestination(bare, "plain.txt");
+    EXPECT_EQ(bare, "C:\\Demo\\plain.txt");
+}
+
 TEST(MakeShortBaseName, CutsExtensionAndShortensLongNames) {
     EXPECT_EQ(ShortBase("C:\\WINDOWS\\TEMP\\MYLIBRARY.DLL"), "C:\\WINDOWS\\TEMP\\MYLIBR~1");
     EXPECT_EQ(ShortBase("C:\\WINDOWS\\SYSTEM\\GRAPHICS.DLL"), "C:\\WINDOWS\\SYSTEM\\GRAPHICS");

@@ -51,26 +51,27 @@ bool WalkCommand(Session& session, const RobotCommand& command, std::string& err
     dialogs.ClassName = "#32770";
     dialogs.ProcessId = session.ProcessId;
     for (int step = 1;; ++step) {
+        // The dialog in front may change while we wait: a page that works
+        // without a button to press (the copy page) opens message boxes and
+        // dialogs of its own, and closes itself.
         HWND dialog = nullptr;
+        HWND button = nullptr;
         if (!PollUntil(session.TimeoutMs, [&] {
                 dialog = FindTopLevel(dialogs);
-                return dialog != nullptr || !ProcessIsRunning(session.ProcessId);
+                button = dialog ? ForwardButton(dialog) : nullptr;
+                return button != nullptr || !ProcessIsRunning(session.ProcessId);
             })) {
-            error = "neither a dialog nor the end of the process";
+            error = dialog ? "no enabled button to go on in " + DescribeWindow(dialog)
+                           : "neither a dialog nor the end of the process";
             return false;
         }
-        if (!dialog) {
+        if (!button) {
             Report("walk steps=" + std::to_string(step - 1));
             return true;
         }
         const std::string file = StepFile(command.Words[0], step, TitleOf(dialog));
         if (!SaveScreenBitmap(file, error))
             return false;
-        HWND button = nullptr;
-        if (!PollUntil(session.TimeoutMs, [&] { return (button = ForwardButton(dialog)) != nullptr; })) {
-            error = "no enabled button to go on in " + DescribeWindow(dialog);
-            return false;
-        }
         Report("step index=" + std::to_string(step) + " " + DescribeWindow(dialog) + " button=" +
                QuoteText(TextOf(button)) + " screenshot=" + QuoteText(file));
         PostMessageA(button, BM_CLICK, 0, 0);
