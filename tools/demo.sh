@@ -57,6 +57,8 @@ timeout 30000
 wait-process setup.exe
 wait-window class=SETUPSPLASHCLASS_HI_HOW_DO_YOU_DO
 screenshot "$(windows_path "$DEMO/00-splash.bmp")"
+wait-window class=#32770 title="Welcome to Tarvane Demo"
+check text="I accept the license terms" 1
 walk "$(windows_path "$DEMO")"
 ROBOT
 }
@@ -83,6 +85,18 @@ run_headless() {
     wait "$robot" || echo "the robot stopped early: $(grep -E '^(fail|error) ' "$DEMO/robot.out")"
     echo "setup.exe ended with exit code $status"
     convert_screenshots
+    show_installation
+}
+
+# What the installation recorded for the uninstaller.
+show_installation() {
+    local log="$PREFIX/drive_c/Program Files/Tarvane Demo/Uninstall.log"
+    echo "installed files:"
+    ls -l "$PREFIX/drive_c/Program Files/Tarvane Demo/"
+    echo "Uninstall.log ($log):"
+    [ -f "$log" ] && tr -d '\r' <"$log" | iconv -f CP1252 -t UTF-8
+    echo "uninstall entry in the registry:"
+    run_wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvane Demo' 2>/dev/null | tr -d '\r'
 }
 
 main() {

@@ -12,15 +12,32 @@ run_wine() {
     "${WINE_LOCALE[@]}" wine "$@"
 }
 
-# make_template_prefix DIR LOG: a fresh prefix whose crashes never wait for a
-# click on the crash dialog.
+# Wine's own Tahoma (shipped with Wine, e.g. Debian's fonts-wine), which this
+# Wine does not load from its data directory by itself.
+wine_tahoma_dir() {
+    local dir
+    for dir in /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine*/share/wine/fonts; do
+        [ -f "$dir/tahoma.ttf" ] && { echo "$dir"; return 0; }
+    done
+    return 1
+}
+
+# make_template_prefix DIR LOG: a fresh prefix as the tests want it:
+# - crashes never wait for a click on the crash dialog;
+# - the page font Tahoma is installed, so the templates' dialog units are
+#   those of Tahoma 8 and not of a substitute;
+# - windows are drawn by Wine itself, caption included: Xvfb has no window
+#   manager to draw the frames, and hiding a window then waits for none.
 make_template_prefix() {
-    local dir=$1 log=$2
+    local dir=$1 log=$2 fonts
     rm -rf "$dir"
     mkdir -p "$(dirname "$dir")"
+    fonts=$(wine_tahoma_dir) || { echo "Wine's tahoma.ttf not found" >"$log"; return 1; }
     WINEPREFIX=$dir run_wine wineboot -i >"$log" 2>&1 &&
         WINEPREFIX=$dir run_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
             >>"$log" 2>&1 &&
+        WINEPREFIX=$dir run_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$log" 2>&1 &&
+        cp "$fonts"/tahoma*.ttf "$dir/drive_c/windows/Fonts/" &&
         WINEPREFIX=$dir wineserver -w
 }
 

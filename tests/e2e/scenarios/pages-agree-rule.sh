@@ -3,7 +3,6 @@
 source "$E2E_LIB/pages.sh"
 
 prepare() {
-    page_prefix
     write_script 'SetWelcomeString("Please agree.", "Agree first")
 AddWindow("DIALOG_WELCOME", "agree", "CHECKBOX", "I agree", "0", "203", "214", "475", "232")
 SetNextDynamicState("DIALOG_WELCOME", "CONTROL", "agree", "VALUE", "1")

@@ -3,7 +3,6 @@
 source "$E2E_LIB/pages.sh"
 
 prepare() {
-    page_prefix
     write_script 'SetWelcomeString("", "Cancel test")
 ShowWelcome()
 ShowMessage("Still running", "After the page", "", "NOW")

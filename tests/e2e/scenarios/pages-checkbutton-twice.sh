@@ -4,7 +4,6 @@
 source "$E2E_LIB/pages.sh"
 
 prepare() {
-    page_prefix
     write_script 'AddWindow("DIALOG_WELCOME", "agree", "CHECKBOX", "I agree", "0", "203", "194", "475", "212")
 AddWindow("DIALOG_WELCOME", "plain", "CHECKBOX", "Plain box", "0", "203", "214", "475", "232")
 AddWindow("DIALOG_WELCOME", "note", "EDIT", "A note", "0", "10", "236", "170", "254")

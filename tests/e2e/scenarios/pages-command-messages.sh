@@ -5,7 +5,6 @@
 source "$E2E_LIB/pages.sh"
 
 prepare() {
-    page_prefix
     write_script 'SetWelcomeString("", "Commands")
 AddWindow("DIALOG_WELCOME", "push", "BUTTON", "Push me", "0", "203", "150", "330", "172")
 AddWindow("DIALOG_WELCOME", "one", "OPTION", "Option one", "0", "203", "176", "330", "194")

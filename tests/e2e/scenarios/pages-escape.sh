@@ -2,7 +2,6 @@
 source "$E2E_LIB/pages.sh"
 
 prepare() {
-    page_prefix
     write_script 'SetWelcomeString("", "Escape test")
 AddWindow("DIALOG_WELCOME", "ping", "BUTTON", "Ping", "0", "203", "214", "300", "236")
 ShowMessage("Pong", "Pong", "ping", "COMMAND")

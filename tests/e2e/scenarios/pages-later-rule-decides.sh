@@ -3,7 +3,6 @@
 source "$E2E_LIB/pages.sh"
 
 prepare() {
-    page_prefix
     write_script 'SetWelcomeString("", "Two rules")
 AddWindow("DIALOG_WELCOME", "agree", "CHECKBOX", "I agree", "0", "203", "194", "475", "212")
 AddWindow("DIALOG_WELCOME", "code", "EDIT", "type here", "0", "203", "214", "475", "234")

@@ -3,7 +3,6 @@
 source "$E2E_LIB/pages.sh"
 
 prepare() {
-    page_prefix
     write_script 'SetWelcomeString("", "Welcome page")
 AddWindow("DIALOG_DEST", "sure", "CHECKBOX", "I am sure", "0", "10", "240", "170", "258")
 SetNextDynamicState("DIALOG_DEST", "CONTROL", "sure", "VALUE", "1")

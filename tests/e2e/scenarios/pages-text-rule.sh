@@ -3,7 +3,6 @@
 source "$E2E_LIB/pages.sh"
 
 prepare() {
-    page_prefix
     write_script 'SetWelcomeString("Enter the password.", "Password")
 SetWelcomeString2("Case counts.")
 AddWindow("DIALOG_WELCOME", "code", "EDIT", "type here", "0", "203", "214", "475", "234")

@@ -3,7 +3,6 @@
 source "$E2E_LIB/pages.sh"
 
 prepare() {
-    page_prefix
     write_script 'SetVariable("MODE", "full")
 SetNextDynamicState("DIALOG_WELCOME", "VARIABLE", "MODE", "full", "")
 SetWelcomeString("", "First showing")

@@ -5,7 +5,6 @@
 source "$E2E_LIB/pages.sh"
 
 prepare() {
-    page_prefix
     write_script 'SetAppName("Orlisk")
 SetWelcomeString("Welcome to the installation of [APPNAME]. This wizard copies the program onto your computer.", "Welcome to [APPNAME] 1.0")
 SetWelcomeString2("Click Next to go on, or Cancel to leave.")
