@@ -24,8 +24,9 @@ wine_tahoma_dir() {
 
 # make_template_prefix DIR LOG: a fresh prefix as the tests want it:
 # - crashes never wait for a click on the crash dialog;
-# - the page font Tahoma is installed, so the templates' dialog units are
-#   those of Tahoma 8 and not of a substitute;
+# - the page font Tahoma, the installation dialogs' MS Sans Serif and the
+#   caption buttons' Marlett are installed, so the templates' dialog units
+#   are those of their own fonts and not of a substitute;
 # - windows are drawn by Wine itself, caption included: Xvfb has no window
 #   manager to draw the frames, and hiding a window then waits for none.
 make_template_prefix() {
@@ -37,7 +38,7 @@ make_template_prefix() {
         WINEPREFIX=$dir run_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
             >>"$log" 2>&1 &&
         WINEPREFIX=$dir run_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$log" 2>&1 &&
-        cp "$fonts"/tahoma*.ttf "$dir/drive_c/windows/Fonts/" &&
+        cp "$fonts"/tahoma*.ttf "$fonts"/marlett.ttf "$fonts"/ms_sans_serif.ttf "$dir/drive_c/windows/Fonts/" &&
         WINEPREFIX=$dir wineserver -w
 }
 
