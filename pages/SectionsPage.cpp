@@ -88,6 +88,12 @@ LRESULT CALLBACK SectionListProc(HWND list, UINT message, WPARAM wParam, LPARAM 
         Apply([&](SectionListModel& model) { return model.KeyDown(KeyOf(wParam)); });
         return 0;
     }
+    // The characters of those key presses are swallowed too: the list's own
+    // search for a row by its first letter would select that row alone and
+    // take the marks of the must-install rows, so that the list no longer
+    // showed what will be installed.
+    if (g_model && message == WM_CHAR)
+        return 0;
     if (g_model && message == WM_LBUTTONDOWN) {
         SendMessageA(list, WM_ACTIVATE, WA_CLICKACTIVE, 0);
         const int row = HitRow(lParam);
@@ -138,6 +144,12 @@ void InitPage(HWND page) {
     FillList(list);
     g_model = std::make_unique<SectionListModel>(TheState().Sections);
     WriteMarksToList();
+    if (g_model->RowCount() == 0) {
+        // Nothing to choose: neither the label nor the check box (the
+        // template shows both, one over the other) speaks of a section.
+        ShowWindow(GetDlgItem(page, IdMustInstallLabel), SW_HIDE);
+        ShowWindow(GetDlgItem(page, IdInstallSection), SW_HIDE);
+    }
     ShowSectionDetails(g_model->Initial());
 }
 

@@ -134,3 +134,28 @@ TEST(SectionSizeSum, AddsTheSectionsFilesBeyondTwoGigabytes) {
     EXPECT_EQ(SectionSize(files, "Other", sizeOf), 7u);
     EXPECT_EQ(SectionSize(files, "none", sizeOf), 0u);
 }
+
+TEST(SectionListTwoMustInstall, DeselectingMovesTheFocusToTheLastMustInstallRow) {
+    std::vector<SectionEntry> sections{Section("A", 1), Section("B", 0), Section("C", 1), Section("D", 0)};
+    SectionListModel model(sections);
+    EXPECT_EQ(model.CurrentRow(), 0);
+    EXPECT_TRUE(model.MarksOf(2) & MarkSelected);
+    model.Click(3);
+    model.Click(3);
+    EXPECT_EQ(model.CurrentRow(), 2);
+    EXPECT_EQ(model.MarksOf(0), static_cast<unsigned>(MarkSelected));
+    EXPECT_EQ(model.MarksOf(3), 0u);
+    // Selecting a row leaves the focus on it.
+    model.Click(1);
+    EXPECT_EQ(model.CurrentRow(), 1);
+}
+
+TEST(SectionListWithoutFocus, ArrowsStartAtTheTopAndSpaceWaitsForARow) {
+    std::vector<SectionEntry> sections{Section("A", 0), Section("B", 0)};
+    SectionListModel model(sections);
+    model.TakeMarks({0, 0}); // the list view lost its focus mark
+    EXPECT_LT(model.KeyDown(ListKey::Space).Row, 0);
+    EXPECT_EQ(sections[0].Selected, 0);
+    EXPECT_EQ(model.KeyDown(ListKey::Up).Row, 0); // treated as Down from before the first row
+    EXPECT_EQ(model.CurrentRow(), 0);
+}

@@ -17,7 +17,7 @@ const NamedKey kNamedKeys[] = {
     {"TAB", VK_TAB}, {"SPACE", VK_SPACE}, {"LEFT", VK_LEFT}, {"RIGHT", VK_RIGHT},
     {"UP", VK_UP}, {"DOWN", VK_DOWN}, {"HOME", VK_HOME}, {"END", VK_END},
     {"BACKSPACE", VK_BACK}, {"DELETE", VK_DELETE}, {"ALT", VK_MENU}, {"SHIFT", VK_SHIFT},
-    {"CTRL", VK_CONTROL},
+    {"CTRL", VK_CONTROL}, {"PAGEUP", VK_PRIOR}, {"PAGEDOWN", VK_NEXT},
 };
 
 // The virtual key of one name, 0 when unknown.

@@ -5,7 +5,7 @@
 
 // Presses the named keys one after the other. A name is a single character,
 // a key name (ENTER, ESC, TAB, SPACE, LEFT, RIGHT, UP, DOWN, HOME, END,
-// BACKSPACE, DELETE, F1..F12) or a chord joined by '+' (ALT+N, SHIFT+TAB).
+// PAGEUP, PAGEDOWN, BACKSPACE, DELETE, F1..F12) or a chord joined by '+' (ALT+N, SHIFT+TAB).
 // Returns false with the offending name in error.
 bool PressKeys(const std::string& name, std::string& error);
 

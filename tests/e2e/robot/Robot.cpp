@@ -37,6 +37,12 @@ const NamedCommand kCommands[] = {
     {"client-rect", ClientRectCommand},
     {"mouse-click", MouseClickCommand},
     {"set-enabled", SetEnabledCommand},
+    {"listview-click", ListViewClickCommand},
+    {"expect-row", ExpectRowCommand},
+    {"tree", TreeCommand},
+    {"tree-select", TreeSelectCommand},
+    {"free-space", FreeSpaceCommand},
+    {"special-folder", SpecialFolderCommand},
 };
 
 CommandHandler HandlerOf(const std::string& name) {

@@ -41,3 +41,13 @@ bool WalkCommand(Session&, const RobotCommand&, std::string&);
 bool ClientRectCommand(Session&, const RobotCommand&, std::string&);
 bool MouseClickCommand(Session&, const RobotCommand&, std::string&);
 bool SetEnabledCommand(Session&, const RobotCommand&, std::string&);
+
+// Rows of list views (ListViewRowCommands.cpp).
+bool ListViewClickCommand(Session&, const RobotCommand&, std::string&);
+bool ExpectRowCommand(Session&, const RobotCommand&, std::string&);
+
+// The folder browser's tree, free disk space and special folders (ChoiceCommands.cpp).
+bool TreeCommand(Session&, const RobotCommand&, std::string&);
+bool TreeSelectCommand(Session&, const RobotCommand&, std::string&);
+bool FreeSpaceCommand(Session&, const RobotCommand&, std::string&);
+bool SpecialFolderCommand(Session&, const RobotCommand&, std::string&);

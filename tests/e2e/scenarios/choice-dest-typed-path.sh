@@ -1,0 +1,45 @@
+# A path typed on the destination page becomes DP as typed, without a final
+# backslash added, and the copy run installs into it: the log lands in it and
+# [DP]name joins without a separator.
+
+prepare() {
+    mkdir -p "$MEDIUM/files"
+    printf 'inside' >"$MEDIUM/files/Inside.txt"
+    printf 'joined' >"$MEDIUM/files/Joined.txt"
+    write_script 'SetAppName("Demo")
+CreateSection("Main", "1", "0", "Main files")
+AddFile("[SP]\files\Inside.txt", "[DP]\Inside.txt", "Main", "0", "1", "0", "0", "0", "0", "")
+AddFile("[SP]\files\Joined.txt", "[DP]Joined.txt", "Main", "0", "1", "0", "0", "0", "0", "")
+ShowDest()
+ShowMessage("<[DP]>", "dp", "", "NOW")
+ShowCopy()
+ShowMessage("done", "done", "", "NOW")
+'
+}
+
+robot_script() {
+    cat <<'ROBOT'
+wait-process setup.exe
+wait-window class=#32770 title="Welcome to Orlisk 1.0"
+set-text id=1011 ""
+type id=1011 "C:\\Games"
+expect-text id=1011 "C:\\Games"
+expect-state id=1017 enabled=1
+click id=1017
+wait-window class=#32770 title=dp
+expect-text id=0xFFFF "<C:\\Games>"
+click text=OK
+wait-window class=#32770 title=done
+click text=OK
+wait-exit
+ROBOT
+}
+
+verify() {
+    local games="$WINEPREFIX/drive_c/Games"
+    [ "$(cat "$games/Inside.txt" 2>/dev/null)" = inside ] || fail "Inside.txt not installed in C:\\Games"
+    [ "$(cat "$WINEPREFIX/drive_c/GamesJoined.txt" 2>/dev/null)" = joined ] ||
+        fail "[DP]Joined.txt did not become C:\\GamesJoined.txt"
+    [ -f "$games/Uninstall.log" ] || fail "no Uninstall.log in C:\\Games"
+    [ ! -e "$WINEPREFIX/drive_c/Program Files/Demo" ] || fail "the default directory was made"
+}

@@ -1,0 +1,41 @@
+# "Create new group" with an empty name: PROGRAMGROUP is the programs folder
+# followed by two backslashes, and the shortcut lands directly in the
+# programs folder.
+source "$E2E_LIB/pages.sh"
+
+prepare() {
+    mkdir -p "$MEDIUM/files"
+    printf 'tool' >"$MEDIUM/files/Tool.txt"
+    write_script 'SetAppName("Demo")
+CreateSection("Main", "1", "0", "Main files")
+AddFile("[SP]\files\Tool.txt", "[DP]Tool.txt", "Main", "0", "1", "0", "0", "0", "1", "Demo Tool")
+ShowProgramGroup()
+ShowMessage("<[PROGRAMGROUP]>", "pg", "", "NOW")
+ShowCopy()
+ShowMessage("done", "done", "", "NOW")
+'
+}
+
+robot_script() {
+    cat <<'ROBOT'
+wait-process setup.exe
+wait-window class=#32770 title="Program group"
+set-text id=1011 ""
+click id=1017
+wait-window class=#32770 title=pg
+text id=0xFFFF
+special-folder 2
+click text=OK
+wait-window class=#32770 title=done
+click text=OK
+wait-exit
+ROBOT
+}
+
+verify() {
+    local out="$SCENARIO_DIR/robot.out" programs group
+    programs=$(sed -n 's/^folder csidl=2 path="\(.*\)"$/\1/p' "$out" | sed 's/\\\\/\\/g')
+    group=$(sed -n 's/^text "<\(.*\)>"$/\1/p' "$out" | sed 's/\\\\/\\/g')
+    [ -n "$programs" ] && [ "$group" = "$programs\\\\" ] || fail "PROGRAMGROUP is '$group', expected '$programs\\\\'"
+    [ -f "$(programs_folder)/Demo Tool.lnk" ] || fail "no shortcut Demo Tool.lnk in the programs folder"
+}

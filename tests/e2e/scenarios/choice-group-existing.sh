@@ -1,0 +1,71 @@
+# "Use existing group" with an empty folder field opens the folder browser at
+# once, rooted at the programs folder; Cancel changes nothing, a chosen folder
+# fills the field and becomes PROGRAMGROUP with a final backslash; once a
+# folder is chosen the option no longer opens the browser, and Browse then
+# cancelled keeps the choice. The copy run puts the shortcut into the chosen
+# folder.
+source "$E2E_LIB/pages.sh"
+
+prepare() {
+    mkdir -p "$(programs_folder)/Existing Tools" "$MEDIUM/files"
+    printf 'tool' >"$MEDIUM/files/Tool.txt"
+    write_script 'SetAppName("Demo")
+CreateSection("Main", "1", "0", "Main files")
+AddFile("[SP]\files\Tool.txt", "[DP]Tool.txt", "Main", "0", "1", "0", "0", "0", "1", "Demo Tool")
+ShowProgramGroup()
+ShowMessage("<[PROGRAMGROUP]>", "pg", "", "NOW")
+ShowCopy()
+ShowMessage("done", "done", "", "NOW")
+'
+}
+
+# After the last click on "Use existing group" a browser would stay open and
+# hold back the end of the page, so the message "pg" would never come.
+robot_script() {
+    cat <<'ROBOT'
+wait-process setup.exe
+wait-window class=#32770 title="Program group"
+click id=1031
+wait-window class=#32770 title="Browse for Folder"
+expect-text id=14146 "Please choose the directory in which the software will be installed."
+click id=2
+wait-gone
+wait-window class=#32770 title="Program group"
+expect-state id=1031 checked=1
+expect-text id=1013 ""
+click id=1031
+wait-window class=#32770 title="Browse for Folder"
+tree-select id=14145 Programs "Existing Tools"
+click id=1
+wait-gone
+wait-window class=#32770 title="Program group"
+text id=1013
+special-folder 2
+click id=1014
+wait-window class=#32770 title="Browse for Folder"
+click id=2
+wait-gone
+wait-window class=#32770 title="Program group"
+click id=1031
+click id=1017
+wait-window class=#32770 title=pg
+text id=0xFFFF
+click text=OK
+wait-window class=#32770 title=done
+click text=OK
+wait-exit
+ROBOT
+}
+
+verify() {
+    local out="$SCENARIO_DIR/robot.out" programs field group link
+    programs=$(sed -n 's/^folder csidl=2 path="\(.*\)"$/\1/p' "$out" | sed 's/\\\\/\\/g')
+    field=$(sed -n 's/^text "\(.*Existing Tools\)"$/\1/p' "$out" | sed 's/\\\\/\\/g')
+    group=$(sed -n 's/^text "<\(.*\)>"$/\1/p' "$out" | sed 's/\\\\/\\/g')
+    [ -n "$programs" ] && [ "$field" = "$programs\\Existing Tools" ] ||
+        fail "field 1013 shows '$field', expected '$programs\\Existing Tools'"
+    [ "$group" = "$programs\\Existing Tools\\" ] || fail "PROGRAMGROUP is '$group'"
+    link="$programs\\Existing Tools\\Demo Tool.lnk"
+    [ -f "$(unix_path_of "$link")" ] || fail "no shortcut $link"
+    [ ! -e "$(programs_folder)/Demo" ] || fail "the old group name was made a folder"
+}

@@ -1,0 +1,44 @@
+# "Create no group/icons": PROGRAMGROUP keeps its value, and the copy run
+# makes no group folder, no shortcut and no shortcut record, though the file
+# asks for a shortcut and is installed.
+source "$E2E_LIB/pages.sh"
+
+prepare() {
+    mkdir -p "$MEDIUM/files"
+    printf 'tool' >"$MEDIUM/files/Tool.txt"
+    write_script 'SetAppName("Demo")
+CreateSection("Main", "1", "0", "Main files")
+AddFile("[SP]\files\Tool.txt", "[DP]Tool.txt", "Main", "0", "1", "0", "0", "0", "1", "Demo Tool")
+ShowProgramGroup()
+ShowMessage("<[PROGRAMGROUP]>", "pg", "", "NOW")
+ShowCopy()
+ShowMessage("done", "done", "", "NOW")
+'
+}
+
+robot_script() {
+    cat <<'ROBOT'
+wait-process setup.exe
+wait-window class=#32770 title="Program group"
+check id=1032 1
+expect-state id=1030 checked=0
+click id=1017
+wait-window class=#32770 title=pg
+expect-text id=0xFFFF "<Demo>"
+click text=OK
+wait-window class=#32770 title=done
+click text=OK
+wait-exit
+ROBOT
+}
+
+verify() {
+    local programs log dir="$WINEPREFIX/drive_c/Program Files/Demo"
+    programs=$(programs_folder)
+    log="$dir/Uninstall.log"
+    [ -f "$dir/Tool.txt" ] || fail "Tool.txt not installed"
+    [ -f "$log" ] || fail "no Uninstall.log"
+    [ ! -e "$programs/Demo" ] || fail "a group folder was made"
+    [ -z "$(find "$programs/.." -name '*.lnk')" ] || fail "shortcuts made: $(find "$programs/.." -name '*.lnk')"
+    ! grep -qi '\.lnk' "$log" || fail "Uninstall.log records a shortcut"
+}
