@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "install/OwnShortName.h"
 #include "install/PathText.h"
 #include "windows/Handles.h"
 #include "windows/SystemPaths.h"
@@ -37,6 +38,9 @@ std::string ShortFileForm(const std::string& path) {
     if (parts.Directory.empty() || parts.Name.find_first_of("*?") != std::string::npos)
         return ShortPathOf(path);
     const std::string directory = ShortDirectoryForm(parts.Directory);
+    // Nothing to look up: the file system would give the name back.
+    if (IsOwnShortName(parts.Name))
+        return directory.empty() ? std::string() : directory + "\\" + parts.Name;
     WIN32_FIND_DATAA data;
     const FindHandle find(FindFirstFileA(path.c_str(), &data));
     if (directory.empty() || !find)

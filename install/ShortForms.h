@@ -10,6 +10,7 @@
 // A drive alone ("C:") stands for its root and is returned as it is.
 std::string ShortDirectoryForm(const std::string& directory);
 
-// The short form of an existing file's full path; empty when it does not
-// exist.
+// The short form of a file's full path; empty when it does not exist. A name
+// that is its own short name is not looked up, so for it only the directory
+// has to exist.
 std::string ShortFileForm(const std::string& path);
