@@ -1,9 +1,5 @@
 # Shared by the wizard page scenarios.
 
-# Kept for the scenarios that still call it: every prefix is now made this
-# way by make_template_prefix.
-page_prefix() { :; }
-
 # The first line of the robot's "children" output for the control whose
 # text is $1.
 control_line() { grep -m 1 "^control .*text=\"$1\"" "$SCENARIO_DIR/robot.out"; }
