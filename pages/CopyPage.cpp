@@ -51,9 +51,8 @@ void InstallEverything(HWND page) {
 
     // Also after a stop, so that the uninstaller can take away what was installed.
     const std::string appName = state.Variables.Get("APPNAME");
-    const std::string keyPath = UninstallKeyPath(appName);
-    state.UninstallLogStream.WriteRegistrySection(keyPath);
-    WriteUninstallEntry(keyPath, appName, UninstallCommand(state.Variables.Get("DP")));
+    state.UninstallLogStream.WriteRegistrySection(UninstallKeyPath(appName));
+    WriteUninstallEntry(appName, UninstallCommand(state.Variables.Get("DP")));
     state.UninstallLogStream.Close();
 }
 

@@ -6,22 +6,30 @@ namespace {
 constexpr size_t MaxKeyNameComponent = 255;
 }
 
+const char UninstallRootKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
 std::string UninstallLogPath(const std::string& destinationDirectory) {
     return destinationDirectory + "\\Uninstall.log";
 }
 
-std::string UninstallKeyPath(const std::string& appName) {
-    std::string path = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+std::vector<std::string> UninstallKeyNames(const std::string& appName) {
+    std::vector<std::string> names;
     size_t start = 0;
     for (;;) {
         const size_t slash = appName.find('\\', start);
         const size_t end = slash == std::string::npos ? appName.size() : slash;
-        path.append(appName, start, std::min(end - start, MaxKeyNameComponent));
+        names.push_back(appName.substr(start, std::min(end - start, MaxKeyNameComponent)));
         if (slash == std::string::npos)
-            return path;
-        path += '\\';
+            return names;
         start = slash + 1;
     }
+}
+
+std::string UninstallKeyPath(const std::string& appName) {
+    std::string path = UninstallRootKey;
+    for (const std::string& name : UninstallKeyNames(appName))
+        path += "\\" + name;
+    return path;
 }
 
 std::string UninstallCommand(const std::string& destinationDirectory) {

@@ -2,17 +2,26 @@
 // key below HKEY_LOCAL_MACHINE and the command that starts the uninstaller.
 #pragma once
 #include <string>
+#include <vector>
 
 // destinationDirectory + "\Uninstall.log"; the destination normally ends with
 // a backslash, and the doubled separator is accepted by the file system.
 std::string UninstallLogPath(const std::string& destinationDirectory);
 
-// "Software\Microsoft\Windows\CurrentVersion\Uninstall\" + appName. Any
-// length is composed (no fixed buffer). The registry refuses key names with a
-// component over 255 characters, which would leave the installation without
-// an uninstall entry; so each backslash-separated part of appName is cut to
-// 255 characters. The log records this same path, so the uninstaller finds
-// the key that was created.
+// The key below HKEY_LOCAL_MACHINE that holds the uninstall entries.
+extern const char UninstallRootKey[];
+
+// The names of the keys from UninstallRootKey down to the application's own
+// key: appName split at its backslashes. The registry refuses key names over
+// 255 characters, which would leave the installation without an uninstall
+// entry, so each name is cut to 255 characters. The keys are created one name
+// at a time: a whole path of any length would not pass the system's 8-bit
+// registry calls, which convert it in a buffer of 260 characters.
+std::vector<std::string> UninstallKeyNames(const std::string& appName);
+
+// UninstallRootKey + "\" + the names joined by backslashes; any length is
+// composed (no fixed buffer). The log records this path, so the uninstaller
+// finds the key that was created.
 std::string UninstallKeyPath(const std::string& appName);
 
 // The value "UninstallString": destinationDirectory + "TAUninstall.exe",

@@ -3,7 +3,8 @@
 #pragma once
 #include <string>
 
-// Creates or opens the key and sets "DisplayName" and "UninstallString".
-// Failures are not reported: the installation itself succeeded.
-void WriteUninstallEntry(const std::string& keyPath, const std::string& displayName,
-                         const std::string& uninstallCommand);
+// Creates or opens the application's key below UninstallRootKey (named by
+// UninstallKeyNames) and sets "DisplayName" to the whole appName and
+// "UninstallString". Failures are not reported: the installation itself
+// succeeded.
+void WriteUninstallEntry(const std::string& appName, const std::string& uninstallCommand);

@@ -30,3 +30,14 @@ TEST(UninstallEntry, LongApplicationNameFitsTheRegistry) {
     EXPECT_EQ(UninstallKeyPath(name300 + "\\" + name300 + "\\x"),
               UninstallRoot + std::string(255, 'N') + "\\" + std::string(255, 'N') + "\\x");
 }
+
+TEST(UninstallEntry, KeyNamesAreCreatedOneByOne) {
+    // The registry calls get one name at a time, never the whole path, so a
+    // path longer than their 260-character conversion buffer still works.
+    EXPECT_EQ(std::string(UninstallRootKey) + "\\", UninstallRoot);
+    EXPECT_EQ(UninstallKeyNames("Demo"), std::vector<std::string>({"Demo"}));
+    EXPECT_EQ(UninstallKeyNames(""), std::vector<std::string>({""}));
+    EXPECT_EQ(UninstallKeyNames("Vendor\\Demo"), std::vector<std::string>({"Vendor", "Demo"}));
+    const std::vector<std::string> cut = UninstallKeyNames(std::string(300, 'N') + "\\" + std::string(256, 'M'));
+    EXPECT_EQ(cut, std::vector<std::string>({std::string(255, 'N'), std::string(255, 'M')}));
+}
