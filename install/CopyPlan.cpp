@@ -29,6 +29,13 @@ uint16_t ProgressRangeHigh(size_t count) {
     return static_cast<uint16_t>((count - 1) & 0xFFFF);
 }
 
+int FilledBarPixels(uint16_t high, int position, int widthPixels) {
+    if (high == 0)
+        return 0;
+    const long long scaled = static_cast<long long>(position) * widthPixels;
+    return static_cast<int>((scaled + high / 2) / high);
+}
+
 size_t CountSectionsForBar(const std::vector<SectionEntry>& sections) {
     size_t count = 0;
     for (const SectionEntry& section : sections) {

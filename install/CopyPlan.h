@@ -40,6 +40,12 @@ std::vector<CopySectionStep> PlanCopyRun(const std::vector<SectionEntry>& sectio
 // modulo 65536, so a count of 0 gives 0xFFFF.
 uint16_t ProgressRangeHigh(size_t count);
 
+// How many of a smooth progress bar's widthPixels are filled at position in
+// the range 0 .. high, rounded as the control rounds (none when high is 0).
+// The bar repaints at once on every move, so the copy run sends only moves
+// that change this.
+int FilledBarPixels(uint16_t high, int position, int widthPixels);
+
 // Sections counted for the section bar's range on the copy page: those whose
 // MustInstall or Selected is exactly 1. A MustInstall of 2 is installed but
 // not counted.

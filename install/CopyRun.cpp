@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <optional>
+
 #include "app/GlobalState.h"
 #include "install/CopyPlan.h"
 #include "install/PathText.h"
@@ -28,6 +30,58 @@ void PrepareProgramGroup(SetupState& state) {
         group = SpecialFolderPath(AsHwnd(state.MainWindow), CSIDL_PROGRAMS) + "\\" + group;
     CreateDirectoryA(group.c_str(), nullptr);
 }
+
+// The bar of the current section's files. The control repaints at once on
+// every move, which with thousands of small files costs more than installing
+// them; a move that would not change a pixel is not sent.
+class FileBar {
+public:
+    explicit FileBar(HWND bar) : bar_(bar) {
+        RECT client{};
+        GetClientRect(bar, &client);
+        width_ = client.right - client.left;
+    }
+
+    void SetRange(uint16_t high) {
+        SendMessageA(bar_, PBM_SETRANGE, 0, MAKELPARAM(0, high));
+        high_ = high;
+        shown_ = kNothingShown;
+    }
+
+    void SetPosition(int position) {
+        if (shown_ != kNothingShown &&
+            FilledBarPixels(high_, position, width_) == FilledBarPixels(high_, shown_, width_))
+            return;
+        SendMessageA(bar_, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+        shown_ = position;
+    }
+
+private:
+    static constexpr int kNothingShown = -1; // positions are never negative
+    HWND bar_;
+    int width_ = 0;
+    uint16_t high_ = 0;
+    int shown_ = kNothingShown;
+};
+
+// A static text repaints at once when it is set; the same name again (all
+// files of "[DP]") is not set again.
+class NameField {
+public:
+    NameField(HWND page, int id) : page_(page), id_(id) {}
+
+    void Show(const std::string& text) {
+        if (shown_ == text)
+            return;
+        SetDlgItemTextA(page_, id_, text.c_str());
+        shown_ = text;
+    }
+
+private:
+    HWND page_;
+    int id_;
+    std::optional<std::string> shown_;
+};
 
 void CreateShortcutOf(SetupState& state, const FileEntry& entry, const std::string& installedPath) {
     if (!ShouldCreateShortcut(state.CreateProgramGroup, entry, installedPath))
@@ -78,17 +132,18 @@ int RunCopy() {
     SetupState& state = TheState();
     HWND page = AsHwnd(state.CurrentPage);
     HWND sectionBar = GetDlgItem(page, IdSectionBar);
-    HWND fileBar = GetDlgItem(page, IdFileBar);
+    FileBar fileBar(GetDlgItem(page, IdFileBar));
+    NameField fileName(page, IdFileName);
     if (state.CreateProgramGroup)
         PrepareProgramGroup(state);
 
     for (const CopySectionStep& section : PlanCopyRun(state.Sections, state.Files)) {
         SendMessageA(sectionBar, PBM_SETPOS, static_cast<WPARAM>(section.SectionBarPosition), 0);
-        SendMessageA(fileBar, PBM_SETRANGE, 0, MAKELPARAM(0, section.FileBarHigh));
+        fileBar.SetRange(section.FileBarHigh);
         SetDlgItemTextA(page, IdSectionName, state.Sections[section.SectionIndex].Name.c_str());
         for (const CopyFileStep& file : section.Files) {
-            SetDlgItemTextA(page, IdFileName, FileNamePart(state.Files[file.FileIndex].Destination).c_str());
-            SendMessageA(fileBar, PBM_SETPOS, static_cast<WPARAM>(file.FileBarPosition), 0);
+            fileName.Show(FileNamePart(state.Files[file.FileIndex].Destination));
+            fileBar.SetPosition(file.FileBarPosition);
             std::string installedPath;
             if (InstallFileEntry(file.FileIndex, installedPath) != 0)
                 return file.StopPosition();

@@ -87,6 +87,24 @@ TEST(CopyPlan, EmptySectionAndEmptyRunGiveFullRange) {
     EXPECT_EQ(ProgressRangeHigh(65537), 0);
 }
 
+TEST(CopyPlan, FilledBarPixelsChangeOnlyEveryFewFilesOfALongSection) {
+    // 2,000 files on a bar of 290 pixels: the first file fills nothing, the
+    // last fills the bar, and neighbours mostly fill the same pixels.
+    EXPECT_EQ(FilledBarPixels(1999, 0, 290), 0);
+    EXPECT_EQ(FilledBarPixels(1999, 1999, 290), 290);
+    EXPECT_EQ(FilledBarPixels(1999, 1000, 290), 145);
+    EXPECT_EQ(FilledBarPixels(1999, 1001, 290), 145);
+    int changes = 0;
+    for (int position = 1; position < 2000; ++position)
+        changes += FilledBarPixels(1999, position, 290) != FilledBarPixels(1999, position - 1, 290);
+    EXPECT_EQ(changes, 290);
+    // Few files: every file moves the bar; a single file leaves it empty.
+    EXPECT_EQ(FilledBarPixels(2, 1, 290), 145);
+    EXPECT_EQ(FilledBarPixels(0, 0, 290), 0);
+    // The full range of an empty section does not overflow.
+    EXPECT_EQ(FilledBarPixels(0xFFFF, 0xFFFF, 100000), 100000);
+}
+
 TEST(CopyPlan, SplitFileInThreePieces) {
     FileEntry piece = File("Main", "[DP]data\\big.bin");
     piece.IsPiece = 1;
