@@ -43,6 +43,10 @@ const NamedCommand kCommands[] = {
     {"tree-select", TreeSelectCommand},
     {"free-space", FreeSpaceCommand},
     {"special-folder", SpecialFolderCommand},
+    {"move-file", MoveFileCommand},
+    {"hold-file", HoldFileCommand},
+    {"load-library", LoadLibraryCommand},
+    {"move-window", MoveWindowCommand},
 };
 
 CommandHandler HandlerOf(const std::string& name) {

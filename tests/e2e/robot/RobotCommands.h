@@ -51,3 +51,12 @@ bool TreeCommand(Session&, const RobotCommand&, std::string&);
 bool TreeSelectCommand(Session&, const RobotCommand&, std::string&);
 bool FreeSpaceCommand(Session&, const RobotCommand&, std::string&);
 bool SpecialFolderCommand(Session&, const RobotCommand&, std::string&);
+
+// Files changed while the program runs: a disk taken out or inserted, a file
+// kept open or loaded (FileCommands.cpp).
+bool MoveFileCommand(Session&, const RobotCommand&, std::string&);
+bool HoldFileCommand(Session&, const RobotCommand&, std::string&);
+bool LoadLibraryCommand(Session&, const RobotCommand&, std::string&);
+
+// Moves the current window (MoveWindowCommand.cpp).
+bool MoveWindowCommand(Session&, const RobotCommand&, std::string&);

@@ -1,0 +1,60 @@
+# Disk 2 is taken out; Abort asks whether to quit (no icon), No shows the
+# disk prompt again, Abort and Yes stop the run: nothing more is appended or
+# installed, the assembly file keeps piece 1 for a later run, and the log and
+# the uninstall entry are complete for what was installed. The program ends
+# with exit code 0 (the quit request of the stop ends the run normally).
+source "$E2E_LIB/copy.sh"
+
+prepare() {
+    note_start_date
+    make_pieces
+    medium_file 'files/before.txt' 'installed before the split file'
+    medium_file 'files/after.txt' 'never installed'
+    write_script 'SetAppName("Demo")
+CreateSection("Main", "1", "0", "Main files")
+AddFile("[SP]\files\before.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
+'"$PIECE_STATEMENTS"'AddFile("[SP]\files\after.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
+'"$READY_STATEMENT"'ShowCopy()
+'
+}
+
+robot_script() {
+    local quit_text="Are you really sure to quit setup? The application will be deleted if you click on Yes"
+    echo 'wait-process setup.exe'
+    take_out_disk2
+    cat <<ROBOT
+wait-window class=#32770 title=$(robot_word "$(medium_piece2)")
+click text=Abort
+wait-window class=#32770 title="Quit setup"
+expect-text id=0xFFFF $(robot_word "$quit_text")
+children
+click text=No
+wait-window class=#32770 title=$(robot_word "$(medium_piece2)")
+expect-text id=0xFFFF $(robot_word "$(disk_prompt_text 2)")
+click text=Abort
+wait-window class=#32770 title="Quit setup"
+click text=Yes
+short-path "C:\\\\Program Files\\\\Demo\\\\before.txt"
+wait-exit
+ROBOT
+}
+
+verify() {
+    local dir
+    dir=$(demo_dir)
+    expect_same_bytes "$dir/before.txt" "$MEDIUM/files/before.txt" "before.txt"
+    [ ! -e "$dir/big.dat" ] || fail "big.dat installed after the quit"
+    [ ! -e "$dir/after.txt" ] || fail "after.txt installed after the quit"
+    expect_same_bytes "$(assembly_file)" "$(piece_file 1)" "the assembly file (piece 1 only)"
+    [ -z "$(ls "$(programs_folder)/Demo")" ] || fail "shortcuts made: $(ls "$(programs_folder)/Demo")"
+    # The quit question of the disk prompt has no icon: its text begins where
+    # the icon would stand (Wine keeps the empty icon control, id 1088).
+    local icon text
+    icon=$(grep -m 1 '^control id=1088 ' "$SCENARIO_DIR/robot.out" | sed 's/.* rect=\([0-9]*\),.*/\1/')
+    text=$(grep -m 1 '^control id=65535 .*text="Are you' "$SCENARIO_DIR/robot.out" | sed 's/.* rect=\([0-9]*\),.*/\1/')
+    [ -n "$icon" ] && [ "$icon" = "$text" ] || fail "the quit question leaves room for an icon (icon $icon, text $text)"
+    expect_log "$dir/Uninstall.log" "$(nonshared_records "$(short_path_of 'C:\Program Files\Demo\before.txt')")"$'\n' Demo
+    [ "$(uninstall_value Demo DisplayName)" = "Demo" ] || fail "DisplayName: $(uninstall_value Demo DisplayName)"
+    [ -n "$(uninstall_value Demo UninstallString)" ] || fail "no UninstallString"
+    end_prefix "$WINEPREFIX"
+}

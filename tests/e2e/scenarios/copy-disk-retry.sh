@@ -1,0 +1,52 @@
+# Disk 2 is taken out before the copy: the disk prompt (caption the source
+# path) asks for disk 2; the robot inserts it (moves the piece back) while
+# the prompt is up and answers Retry. The piece is appended exactly once.
+# Behind the prompt the copy page shows its labels, bars, the section and
+# the file as its destination is written ("[DP]big.dat": references are
+# resolved only when the file is installed).
+source "$E2E_LIB/copy.sh"
+
+prepare() {
+    note_start_date
+    make_pieces
+    write_script 'SetAppName("Demo")
+CreateSection("Main", "1", "0", "Main files")
+'"$PIECE_STATEMENTS$READY_STATEMENT"'ShowCopy()
+ShowMessage("The copy page has closed", "After the copy", "", "NOW")
+'
+}
+
+robot_script() {
+    echo 'wait-process setup.exe'
+    take_out_disk2
+    cat <<ROBOT
+wait-window class=#32770 title=$(robot_word "$(medium_piece2)")
+expect-text id=0xFFFF $(robot_word "$(disk_prompt_text 2)")
+move-window 0 0
+screenshot $(robot_word "$(scenario_path copy-page.bmp)")
+wait-window class=#32770 title=""
+expect-text id=1033 Main
+expect-text id=1034 "[DP]big.dat"
+children
+wait-window class=#32770 title=$(robot_word "$(medium_piece2)")
+move-file $(robot_word "$(spare_piece2)") $(robot_word "$(medium_piece2)")
+click text=Retry
+wait-window class=#32770 title="After the copy"
+short-path "C:\\\\Program Files\\\\Demo\\\\big.dat"
+click text=OK
+wait-exit
+ROBOT
+}
+
+verify() {
+    local dir
+    dir=$(demo_dir)
+    cat "$(piece_file 1)" "$(piece_file 2)" "$(piece_file 3)" >"$SCENARIO_DIR/big.expected"
+    expect_same_bytes "$dir/big.dat" "$SCENARIO_DIR/big.expected" "big.dat (each piece once)"
+    [ ! -e "$(assembly_file)" ] || fail "the assembly file is still there"
+    expect_log "$dir/Uninstall.log" "$(nonshared_records "$(short_path_of 'C:\Program Files\Demo\big.dat')" \
+        "$(windows_path_in_prefix "$(programs_folder)/Demo/Big.lnk")")"$'\n' Demo
+    expect_copy_page_controls
+    save_screenshot copy-page.bmp copy-page-at-disk-prompt >/dev/null || fail "no screenshot"
+    end_prefix "$WINEPREFIX"
+}

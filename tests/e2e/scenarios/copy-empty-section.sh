@@ -1,0 +1,36 @@
+# A must-install section without files goes by without trouble and the
+# section after it is installed. The destination C:\Demo\ has no space, so
+# "UninstallString" is the uninstaller's path without quotes.
+source "$E2E_LIB/copy.sh"
+
+prepare() {
+    note_start_date
+    medium_file 'files/one.txt' 'the only file'
+    write_script 'SetAppName("Demo")
+SetVariable("DP", "C:\Demo\")
+CreateSection("Empty", "1", "0", "No files")
+CreateSection("Main", "1", "0", "Main files")
+AddFile("[SP]\files\one.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
+ShowCopy()
+ShowMessage("The copy page has closed", "After the copy", "", "NOW")
+'
+}
+
+robot_script() {
+    cat <<'ROBOT'
+wait-process setup.exe
+wait-window class=#32770 title="After the copy"
+short-path "C:\\Demo\\one.txt"
+click text=OK
+wait-exit
+ROBOT
+}
+
+verify() {
+    local dir="$WINEPREFIX/drive_c/Demo"
+    expect_same_bytes "$dir/one.txt" "$MEDIUM/files/one.txt" "one.txt"
+    expect_log "$dir/Uninstall.log" "$(nonshared_records "$(short_path_of 'C:\Demo\one.txt')")"$'\n' Demo
+    [ "$(uninstall_value Demo UninstallString)" = 'C:\Demo\TAUninstall.exe' ] ||
+        fail "UninstallString: $(uninstall_value Demo UninstallString)"
+    end_prefix "$WINEPREFIX"
+}

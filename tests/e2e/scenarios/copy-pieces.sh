@@ -1,0 +1,43 @@
+# A file split into three pieces on three disk folders: the installed file is
+# the three pieces in script order, the assembly file in the Windows
+# temporary directory is gone afterwards, one shortcut is made (with the last
+# piece) and the log holds one record for the file and one for the shortcut.
+source "$E2E_LIB/copy.sh"
+
+prepare() {
+    note_start_date
+    make_pieces
+    medium_file 'files/after.txt' 'installed after the split file'
+    write_script 'SetAppName("Demo")
+CreateSection("Main", "1", "0", "Main files")
+'"$PIECE_STATEMENTS"'AddFile("[SP]\files\after.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
+ShowCopy()
+ShowMessage("The copy page has closed", "After the copy", "", "NOW")
+'
+}
+
+robot_script() {
+    cat <<'ROBOT'
+wait-process setup.exe
+wait-window class=#32770 title="After the copy"
+short-path "C:\\Program Files\\Demo\\big.dat"
+short-path "C:\\Program Files\\Demo\\after.txt"
+click text=OK
+wait-exit
+ROBOT
+}
+
+verify() {
+    local dir link
+    dir=$(demo_dir)
+    cat "$(piece_file 1)" "$(piece_file 2)" "$(piece_file 3)" >"$SCENARIO_DIR/big.expected"
+    expect_same_bytes "$dir/big.dat" "$SCENARIO_DIR/big.expected" "big.dat (the three pieces)"
+    expect_same_bytes "$dir/after.txt" "$MEDIUM/files/after.txt" "after.txt"
+    [ ! -e "$(assembly_file)" ] || fail "the assembly file is still there"
+    [ "$(ls "$(programs_folder)/Demo")" = "Big.lnk" ] || fail "program group holds: $(ls "$(programs_folder)/Demo" | tr '\n' '|')"
+    link="$(programs_folder)/Demo/Big.lnk"
+    grep -q -a -F 'C:\Program Files\Demo\big.dat' "$link" || fail "Big.lnk does not point to big.dat"
+    expect_log "$dir/Uninstall.log" "$(nonshared_records "$(short_path_of 'C:\Program Files\Demo\big.dat')" \
+        "$(windows_path_in_prefix "$link")" "$(short_path_of 'C:\Program Files\Demo\after.txt')")"$'\n' Demo
+    end_prefix "$WINEPREFIX"
+}
