@@ -77,7 +77,7 @@ seconds_between() {
         echo "robot failed: $(grep -m 1 -E ' (fail|error) ' <<<"$1")" >&2
         return 1
     fi
-    echo "$to - $from" | bc
+    printf '%.3f\n' "$(echo "$to - $from" | bc)"
 }
 
 # run_setup MEDIUM ROBOT_LINES...: runs setup.exe in MEDIUM with the robot;
@@ -139,7 +139,7 @@ bench_copy() {
         [ -n "$bare" ] || { echo "$name: the bare loop failed"; return 1; }
         setups+=("$setup")
         bares+=("$bare")
-        ratios+=("$(echo "scale=3; $setup / $bare" | bc)")
+        ratios+=("$(printf '%.3f' "$(echo "scale=6; $setup / $bare" | bc)")")
         echo "$name round $((round + 1)): setup.exe copy page ${setup} s, bare VerInstallFileA loop ${bare} s"
     done
     printf '%s: %d files of %d bytes: copy run %s s, bare loop %s s (medians); ratio %s (median of %s), target at most %s\n' \
@@ -179,7 +179,7 @@ bench_sections() {
     page=$(printf '%s\n' "${pages[@]}" | median)
     message=$(printf '%s\n' "${messages[@]}" | median)
     printf 'sections: 10000 files: page on screen after %s s, without the page %s s (medians): size computation %s s\n' \
-        "$page" "$message" "$(echo "$page - $message" | bc)"
+        "$page" "$message" "$(printf '%.3f' "$(echo "$page - $message" | bc)")"
 }
 
 build || exit 1
