@@ -46,6 +46,7 @@ verify() {
 
     link="$(programs_folder)/Demo/Demo.lnk"
     [ -s "$link" ] || fail "no shortcut $link"
+    grep -q -a -F 'C:\Program Files\Demo\bin\Demo Program.exe' "$link" || fail "Demo.lnk does not point to the program"
     mapfile -t files < <(in_log_order "$dir/Uninstall.log" \
         "$(short_path_of 'C:\Program Files\Demo\readme.txt')" \
         "$(short_path_of 'C:\Program Files\Demo\Long File Name.txt')" \
