@@ -36,10 +36,10 @@ void ShowAndPaint(HWND window) {
 
 void SetStartupVariables(SetupState& state) {
     const std::string current = CurrentDirectory();
-    state.Variables.Set("SP", current);
-    state.Variables.Set("SETUPFILE", current + "\\SetupScript.ini");
-    state.Variables.Set("WINPATH", WindowsDirectory());
-    state.Variables.Set("SYSPATH", SystemDirectory());
+    state.Variables.SetLiteral("SP", current);
+    state.Variables.SetLiteral("SETUPFILE", current + "\\SetupScript.ini");
+    state.Variables.SetLiteral("WINPATH", WindowsDirectory());
+    state.Variables.SetLiteral("SYSPATH", SystemDirectory());
 }
 
 bool InitCommonControlsOrExplain() {
@@ -108,7 +108,7 @@ int RunSetup(HINSTANCE instance) {
     if (!ReadProgramFilesDir(state.ProgramFilesPath))
         return ExitNoProgramFilesDir;
     state.ProgramFilesPath += "\\";
-    state.Variables.Set("DP", state.ProgramFilesPath);
+    state.Variables.SetLiteral("DP", state.ProgramFilesPath);
 
     if (state.Script.Read(state.Variables.Get("SETUPFILE"), IsCharAlphaNumericAnsi) < 0) {
         MessageBoxA(nullptr, "Could not open 'SetupScript.INI' in setup directory. Setup cannot be continued.",

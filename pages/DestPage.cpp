@@ -30,7 +30,7 @@ bool AcceptPathOnNext(HWND page) {
         MessageBoxA(nullptr, "Directory does not exist, should it be created?", "Directory does not exist",
                     MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
-    TheState().Variables.Set("DP", path);
+    TheState().Variables.SetLiteral("DP", path);
     return true;
 }
 
@@ -46,7 +46,7 @@ void ChooseFolder(HWND page) {
         return;
     SetupState& state = TheState();
     const std::string dir = InstallDirFromChosenFolder(folder, state.Variables.Get("APPNAME"));
-    state.Variables.Set("DP", dir);
+    state.Variables.SetLiteral("DP", dir);
     SetDlgItemTextA(page, IdPath, dir.c_str());
 }
 

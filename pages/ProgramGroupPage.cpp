@@ -26,7 +26,7 @@ void ApplyChoiceOnNext(HWND page) {
     if (IsDlgButtonChecked(page, IdCreateNew) == BST_CHECKED) {
         state.CreateProgramGroup = 1;
         const std::string programs = SpecialFolderPath(AsHwnd(state.MainWindow), CSIDL_PROGRAMS);
-        state.Variables.Set("PROGRAMGROUP", NewProgramGroup(programs, DialogItemText(page, IdGroupName)));
+        state.Variables.SetLiteral("PROGRAMGROUP", NewProgramGroup(programs, DialogItemText(page, IdGroupName)));
     }
     // "Use existing group" keeps what Browse stored, or the value from before.
 }
@@ -40,7 +40,7 @@ bool BrowseExistingGroup(HWND page) {
     if (!BrowseForFolder(owner, programs.get(), kBrowseTitle, folder))
         return false;
     SetDlgItemTextA(page, IdExistingFolder, folder.c_str());
-    state.Variables.Set("PROGRAMGROUP", folder + "\\");
+    state.Variables.SetLiteral("PROGRAMGROUP", folder + "\\");
     return true;
 }
 

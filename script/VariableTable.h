@@ -2,6 +2,7 @@
 // references in texts.
 #pragma once
 #include <map>
+#include <set>
 #include <string>
 
 class VariableTable {
@@ -9,7 +10,18 @@ public:
     // Returns the variable, creating it empty when absent.
     std::string& Get(const std::string& name) { return values_[name]; }
 
-    void Set(const std::string& name, const std::string& value) { values_[name] = value; }
+    void Set(const std::string& name, const std::string& value) {
+        values_[name] = value;
+        literal_.erase(name);
+    }
+
+    // Sets a value that is plain text, such as a path the system or the user
+    // gave: brackets in it are never read as references ("C:\Games [2026]\"
+    // stays that directory wherever [DP] is resolved).
+    void SetLiteral(const std::string& name, const std::string& value) {
+        values_[name] = value;
+        literal_.insert(name);
+    }
 
     bool Contains(const std::string& name) const { return values_.count(name) != 0; }
 
@@ -17,8 +29,10 @@ public:
     // and again from the start, so that references brought in by a value are
     // resolved too. A reference to a variable that is being expanded already
     // (a cycle, direct or through other variables) is replaced by nothing.
+    // The values of literal variables are inserted as they are.
     void Substitute(std::string& text);
 
 private:
     std::map<std::string, std::string> values_;
+    std::set<std::string> literal_;
 };

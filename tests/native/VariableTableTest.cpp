@@ -59,3 +59,19 @@ TEST(Substitute, CyclesEndWithoutHanging) {
     v.Set("TWO", "[N][N]");
     EXPECT_EQ(Resolve(v, "[TWO][TWO]"), "nnnn");
 }
+
+TEST(Substitute, LiteralValuesAreInsertedAsTheyAre) {
+    VariableTable v;
+    v.Set("2026", "gone");
+    v.SetLiteral("DP", "C:\\Games [2026]\\");
+    EXPECT_EQ(Resolve(v, "[DP]run.exe"), "C:\\Games [2026]\\run.exe");
+
+    // Literal brackets never combine into a reference.
+    v.SetLiteral("OPEN", "[");
+    v.SetLiteral("CLOSE", "2026]");
+    EXPECT_EQ(Resolve(v, "[OPEN][CLOSE]"), "[2026]");
+
+    // Set makes a variable an ordinary one again, whose references resolve.
+    v.Set("DP", "[2026]");
+    EXPECT_EQ(Resolve(v, "[DP]"), "gone");
+}
