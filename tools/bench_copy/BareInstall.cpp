@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/bench_install/BareInstall.h"
 #include "windows/FindFiles.h"
 #include "windows/SystemPaths.h"
 
@@ -27,11 +28,7 @@ std::vector<std::string> FilesOf(const std::string& directory) {
 
 bool InstallAll(const std::string& from, const std::string& to, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
-        char temporary[4 * MAX_PATH] = "";
-        UINT length = sizeof(temporary);
-        if (VerInstallFileA(VIFF_FORCEINSTALL, const_cast<char*>(name.c_str()), const_cast<char*>(name.c_str()),
-                            const_cast<char*>(from.c_str()), const_cast<char*>(to.c_str()), nullptr, temporary,
-                            &length) != 0) {
+        if (!BareForcedInstall(name, from, to)) {
             std::printf("VerInstallFileA failed for %s\n", name.c_str());
             return false;
         }

@@ -25,6 +25,7 @@
 #include "windows/FindFiles.h"
 #include "windows/Handles.h"
 #include "windows/SystemPaths.h"
+#include "tools/bench_install/BareInstall.h"
 
 namespace {
 
@@ -92,12 +93,7 @@ bool BareLoop(const std::string& sources, const std::string& destination, const 
     const std::string from = shortForms ? ShortPathOf(sources) : sources;
     const std::string to = shortForms ? ShortPathOf(destination) : destination;
     for (int index = 0; index < set.Count; ++index) {
-        const std::string name = FileName(index);
-        char temporary[4 * MAX_PATH] = "";
-        UINT length = sizeof(temporary);
-        if (VerInstallFileA(VIFF_FORCEINSTALL, const_cast<char*>(name.c_str()), const_cast<char*>(name.c_str()),
-                            const_cast<char*>(from.c_str()), const_cast<char*>(to.c_str()), nullptr,
-                            temporary, &length) != 0)
+        if (!BareForcedInstall(FileName(index), from, to))
             return false;
     }
     return true;
