@@ -16,12 +16,12 @@ const char kInUseText[] = "File is in use and setup is not able to overwrite the
 struct PreparedPaths {
     std::string SourceDirectory; // short form, ending in a backslash
     std::string SourceName;      // short form: the caption of every message about this file
-    std::string Destination;     // the entry's destination, variables substituted
+    std::string Destination;     // the entry's destination, already resolved by the copy run
     std::string DestinationName; // long form
     int16_t Disk = 0;
 };
 
-PreparedPaths PreparePaths(const std::string& sourcePath, FileEntry& entry, VariableTable& variables) {
+PreparedPaths PreparePaths(const std::string& sourcePath, const FileEntry& entry) {
     // A source that cannot be reached now (its disk is not inserted) keeps
     // its name: the installer then reports it unreadable and the user is
     // asked for the disk.
@@ -29,7 +29,6 @@ PreparedPaths PreparePaths(const std::string& sourcePath, FileEntry& entry, Vari
     if (shortSource.empty())
         shortSource = sourcePath;
     const PathSplit source = SplitAtLastBackslash(shortSource);
-    variables.Substitute(entry.Destination);
     return {source.Directory + "\\", source.Name, entry.Destination, FileNamePart(entry.Destination), entry.Disk};
 }
 
@@ -149,8 +148,8 @@ int InstallNonSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
 
 int InstallVersionedFile(const std::string& sourcePath, size_t position) {
     SetupState& state = TheState();
-    FileEntry& entry = state.Files[position];
-    const PreparedPaths paths = PreparePaths(sourcePath, entry, state.Variables);
+    const FileEntry& entry = state.Files[position];
+    const PreparedPaths paths = PreparePaths(sourcePath, entry);
     InstallPromptBoxes prompts;
     return entry.Shared ? InstallSharedFile(paths, prompts) : InstallNonSharedFile(paths, prompts);
 }
