@@ -9,6 +9,7 @@
 #include "app/WininitCheck.h"
 #include "pages/PageHook.h"
 #include "script/Commands.h"
+#include "windows/Platform.h"
 #include "windows/SetupWindow.h"
 #include "windows/SystemPaths.h"
 
@@ -20,13 +21,6 @@ constexpr DWORD kSplashPause = 1250;
 
 bool IsCharAlphaNumericAnsi(unsigned char c) {
     return IsCharAlphaNumericA(static_cast<CHAR>(c)) != FALSE;
-}
-
-bool IsNtPlatform() {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof(version); // the 148-byte record
-    GetVersionExA(&version);
-    return version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
 void ShowAndPaint(HWND window) {
@@ -91,7 +85,7 @@ void DrainMessages() {
 
 int RunSetup(HINSTANCE instance) {
     SetupState& state = TheState();
-    state.IsNT = IsNtPlatform() ? 1 : 0;
+    state.IsNT = PlatformId() == VER_PLATFORM_WIN32_NT ? 1 : 0;
     if (!state.IsNT && !CheckWininit())
         return ExitNormal;
     state.Instance = instance;

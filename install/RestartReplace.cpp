@@ -8,6 +8,7 @@
 #include "install/InstallPromptBoxes.h"
 #include "install/ShortNames.h"
 #include "install/VersionInfo.h"
+#include "windows/Platform.h"
 #include "windows/SystemPaths.h"
 
 namespace {
@@ -56,12 +57,6 @@ bool ScheduleInWininit(const std::string& copyPath, const std::string& destinati
         return false;
     }
     return false;
-}
-
-DWORD PlatformId() {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-    return GetVersionExA(&version) ? version.dwPlatformId : static_cast<DWORD>(-1);
 }
 
 bool ScheduleReplacement(const std::string& copyPath, const std::string& destinationPath) {
