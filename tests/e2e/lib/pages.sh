@@ -20,3 +20,20 @@ unix_path_of() {
     local path=${1#[Cc]:}
     printf '%s/drive_c%s' "$WINEPREFIX" "${path//\\//}"
 }
+
+# The medium of the program group scenarios: one file that asks for the
+# shortcut "Demo Tool", the program group page, a message showing
+# PROGRAMGROUP as "<...>" (caption pg), the copy page and a last message
+# (caption done).
+prepare_program_group_medium() {
+    mkdir -p "$MEDIUM/files"
+    printf 'tool' >"$MEDIUM/files/Tool.txt"
+    write_script 'SetAppName("Demo")
+CreateSection("Main", "1", "0", "Main files")
+AddFile("[SP]\files\Tool.txt", "[DP]Tool.txt", "Main", "0", "1", "0", "0", "0", "1", "Demo Tool")
+ShowProgramGroup()
+ShowMessage("<[PROGRAMGROUP]>", "pg", "", "NOW")
+ShowCopy()
+ShowMessage("done", "done", "", "NOW")
+'
+}

@@ -7,16 +7,8 @@
 source "$E2E_LIB/pages.sh"
 
 prepare() {
-    mkdir -p "$(programs_folder)/Existing Tools" "$MEDIUM/files"
-    printf 'tool' >"$MEDIUM/files/Tool.txt"
-    write_script 'SetAppName("Demo")
-CreateSection("Main", "1", "0", "Main files")
-AddFile("[SP]\files\Tool.txt", "[DP]Tool.txt", "Main", "0", "1", "0", "0", "0", "1", "Demo Tool")
-ShowProgramGroup()
-ShowMessage("<[PROGRAMGROUP]>", "pg", "", "NOW")
-ShowCopy()
-ShowMessage("done", "done", "", "NOW")
-'
+    mkdir -p "$(programs_folder)/Existing Tools"
+    prepare_program_group_medium
 }
 
 # After the last click on "Use existing group" a browser would stay open and

@@ -5,16 +5,7 @@
 source "$E2E_LIB/pages.sh"
 
 prepare() {
-    mkdir -p "$MEDIUM/files"
-    printf 'tool' >"$MEDIUM/files/Tool.txt"
-    write_script 'SetAppName("Demo")
-CreateSection("Main", "1", "0", "Main files")
-AddFile("[SP]\files\Tool.txt", "[DP]Tool.txt", "Main", "0", "1", "0", "0", "0", "1", "Demo Tool")
-ShowProgramGroup()
-ShowMessage("<[PROGRAMGROUP]>", "pg", "", "NOW")
-ShowCopy()
-ShowMessage("done", "done", "", "NOW")
-'
+    prepare_program_group_medium
 }
 
 robot_script() {
