@@ -9,6 +9,7 @@
 #include "app/WininitCheck.h"
 #include "pages/PageHook.h"
 #include "script/Commands.h"
+#include "windows/AnsiCharClass_win.h"
 #include "windows/Platform.h"
 #include "windows/SetupWindow.h"
 #include "windows/SystemPaths.h"
@@ -18,10 +19,6 @@ namespace {
 constexpr UINT_PTR kNextButtonTimerId = 1;
 constexpr UINT kNextButtonTimerPeriod = 50;
 constexpr DWORD kSplashPause = 1250;
-
-bool IsCharAlphaNumericAnsi(unsigned char c) {
-    return IsCharAlphaNumericA(static_cast<CHAR>(c)) != FALSE;
-}
 
 void ShowAndPaint(HWND window) {
     ShowWindow(window, SW_SHOW);
