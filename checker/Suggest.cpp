@@ -27,10 +27,6 @@ size_t EditDistance(const std::string& a, const std::string& b) {
     }
     return row[b.size()];
 }
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
-}
 }
 
 bool EqualIgnoringCase(const std::string& a, const std::string& b) {
@@ -55,7 +51,7 @@ std::string NearestName(const std::string& name, const std::vector<std::string>&
         return best;
     for (const std::string& candidate : candidates) {
         const std::string other = Lowered(candidate);
-        if (other.size() >= 4 && (StartsWith(lowered, other) || StartsWith(other, lowered)))
+        if (other.size() >= 4 && (lowered.find(other) != std::string::npos || other.find(lowered) != std::string::npos))
             return candidate;
     }
     return std::string();

@@ -4,7 +4,7 @@
 #include <vector>
 
 // The candidate equal to name but for case, else the one closest to it in
-// spelling, else one that name begins with or that begins with name; empty
+// spelling, else one that holds name or that name holds; empty
 // when none is near.
 std::string NearestName(const std::string& name, const std::vector<std::string>& candidates);
 

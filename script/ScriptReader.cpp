@@ -84,6 +84,7 @@ void ScriptReader::Parse(const std::string& raw, CharClassifier isAlphaNumeric) 
     const std::string text = TranslateTextMode(raw);
     LayoutRecorder where(Layout);
     ParseState state = ParseState::Between;
+    SourcePosition parenthesisAt, quoteAt;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         const bool alnum = isAlphaNumeric(static_cast<unsigned char>(c));
@@ -108,7 +109,7 @@ void ScriptReader::Parse(const std::string& raw, CharClassifier isAlphaNumeric) 
         case ParseState::Name:
             if (c == '(') {
                 state = ParseState::Arguments;
-                Layout.OpenedAt = here;
+                parenthesisAt = here;
             } else if (alnum) {
                 Statements.back().Name += c;
                 Layout.Statements.back().Name.End = {here.Line, here.Column + 1};
@@ -121,7 +122,7 @@ void ScriptReader::Parse(const std::string& raw, CharClassifier isAlphaNumeric) 
             if (c == '"') {
                 Statements.back().Arguments.emplace_back();
                 Layout.Statements.back().Arguments.push_back(SourceSpan{here, here});
-                Layout.OpenedAt = here;
+                quoteAt = here;
                 state = ParseState::Quoted;
             } else if (c == ')') {
                 state = ParseState::Name;
@@ -151,6 +152,7 @@ void ScriptReader::Parse(const std::string& raw, CharClassifier isAlphaNumeric) 
     Layout.Open = state == ParseState::Quoted      ? OpenAtEnd::Quote
                   : state == ParseState::Arguments ? OpenAtEnd::Parenthesis
                                                    : OpenAtEnd::Nothing;
+    Layout.OpenedAt = state == ParseState::Quoted ? quoteAt : parenthesisAt;
     Layout.StoppedAtCtrlZ = TextAfterCtrlZ(raw);
     Layout.CtrlZAt = where.Here();
 }
