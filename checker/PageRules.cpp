@@ -1,4 +1,7 @@
 // Pages, script-defined controls, Next rules and command messages.
+#include <algorithm>
+#include <map>
+
 #include "checker/CheckFacts.h"
 #include "checker/Suggest.h"
 #include "script/Numbers.h"
@@ -39,7 +42,14 @@ std::vector<std::string> PageNames() {
 class PageCheck {
 public:
     PageCheck(const ScriptPlaces& places, const RunFacts& facts, Diagnostics& out)
-        : places_(places), facts_(facts), out_(out) {}
+        : places_(places), facts_(facts), out_(out) {
+        for (size_t at = 0; at < facts_.Statements.size(); ++at) {
+            for (const ShowStatement& show : kShows) {
+                if (std::string(facts_.Statements[at].Command->name) == show.command)
+                    showings_[show.page].push_back(at);
+            }
+        }
+    }
 
     void Run() {
         for (size_t at = 0; at < facts_.Statements.size(); ++at) {
@@ -60,13 +70,11 @@ public:
 private:
     // Position in facts of the first showing of page after position at, or npos.
     size_t NextShowing(size_t at, const std::string& page) const {
-        for (size_t later = at + 1; later < facts_.Statements.size(); ++later) {
-            for (const ShowStatement& show : kShows) {
-                if (page == show.page && std::string(facts_.Statements[later].Command->name) == show.command)
-                    return later;
-            }
-        }
-        return std::string::npos;
+        const auto shown = showings_.find(page);
+        if (shown == showings_.end())
+            return std::string::npos;
+        const auto later = std::upper_bound(shown->second.begin(), shown->second.end(), at);
+        return later == shown->second.end() ? std::string::npos : *later;
     }
 
     // A known page that is shown later; reports and answers false otherwise.
@@ -189,6 +197,7 @@ private:
     const RunFacts& facts_;
     Diagnostics& out_;
     std::vector<std::pair<size_t, const RunStatement*>> rules_;
+    std::map<std::string, std::vector<size_t>> showings_; // positions in facts, rising
 };
 
 } // namespace
