@@ -10,11 +10,12 @@ prepare() {
 }
 
 verify() {
-    local out="$SCENARIO_DIR/program.out" findings
-    if ! grep -qE '^0 errors, [01] warnings?\r?$' "$out"; then
-        fail "no clean count: $(tail -n 1 "$out")"
+    local out findings
+    out=$(tr -d '\r' <"$SCENARIO_DIR/program.out")
+    if ! grep -qE '^0 errors, [01] warnings?$' <<<"$out"; then
+        fail "no clean count: $(tail -n 1 <<<"$out")"
     fi
-    findings=$(grep -E '^SetupScript\.ini:[0-9]+:[0-9]+: ' "$out" | grep -v '\[F407\]')
+    findings=$(grep -E '^SetupScript\.ini:[0-9]+:[0-9]+: ' <<<"$out" | grep -v '\[F407\]')
     if [ -n "$findings" ]; then
         fail "findings: $findings"
     fi
