@@ -2,12 +2,12 @@
 #include <iostream>
 
 #include "checker/CheckRun.h"
-#include "checker/PosixMediumFiles.h"
+#include "checker/HostMedium.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const CheckPlatformParts parts{IsAlphaNumeric1252, [](const std::string& medium) {
-                                       return std::unique_ptr<MediumFiles>(new PosixMediumFiles(medium));
+                                       return std::unique_ptr<MediumFiles>(new HostMedium(medium));
                                    }};
     return static_cast<int>(RunCheck(args, parts, std::cout, std::cerr));
 }

@@ -10,7 +10,7 @@
 #include "CheckerTestSupport.h"
 #include "checker/CheckRun.h"
 #include "checker/CommandLine.h"
-#include "checker/PosixMediumFiles.h"
+#include "checker/HostMedium.h"
 #include "checker/Report.h"
 #include "checker/Wildcard.h"
 
@@ -18,7 +18,7 @@ namespace {
 using nlohmann::json;
 
 const CheckPlatformParts kPosix{IsAlphaNumeric1252, [](const std::string& medium) {
-                                    return std::unique_ptr<MediumFiles>(new PosixMediumFiles(medium));
+                                    return std::unique_ptr<MediumFiles>(new HostMedium(medium));
                                 }};
 
 struct Outcome {

@@ -36,6 +36,7 @@ const RuleCase kCases[] = {
     {"S103", "SetRedrawWait(\"12px\")", {"S103 1:15"}},
     {"S104", "SetCaptionColor(\"0\",\"0\",\"0\",\"0\",\"0\",\"300\")", {"S104 1:37"}},
     {"S104", "SetCaptionSize(\"99999999999\")", {"S104 1:16"}},
+    {"S104", "SetCaptionSize(\" -2147483649\")\nSetCaptionSize(\"-2147483648 \")", {"S104 1:16"}},
     {"V201", "SetCaption(\"Setup of [APPNAM]\")", {"V201 1:22"}, "APPNAME"},
     {"V201", "SetCaption(\"a\n\"\"[X]\")", {"V201 2:3"}},
     {"V202", "SetVariable(\"A\",\"[B\")\nSetVariable(\"B\",\"[A\")\nSetCaption(\"[A]]]\")", {"V202 3:13"}},

@@ -1,4 +1,4 @@
-#include "checker/MediumFiles_win.h"
+#include "checker/HostMedium.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 
 #include "windows/FindFiles.h"
 
-Win32MediumFiles::Win32MediumFiles(const std::string& medium) : medium_(medium) {
+HostMedium::HostMedium(const std::string& medium) : medium_(medium) {
     const DWORD needed = GetFullPathNameA(medium.c_str(), 0, nullptr, nullptr);
     if (needed == 0)
         return;
@@ -18,7 +18,7 @@ Win32MediumFiles::Win32MediumFiles(const std::string& medium) : medium_(medium) 
     }
 }
 
-bool Win32MediumFiles::Enumerate(const std::string& pattern,
+bool HostMedium::Enumerate(const std::string& pattern,
                                  const std::function<void(const std::string& name, bool isDirectory)>& visit) {
     const bool drive = pattern.size() >= 2 && std::isalpha(static_cast<unsigned char>(pattern[0])) && pattern[1] == ':';
     const bool absolute = drive || (!pattern.empty() && pattern[0] == '\\');

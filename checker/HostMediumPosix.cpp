@@ -1,4 +1,4 @@
-#include "checker/PosixMediumFiles.h"
+#include "checker/HostMedium.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -63,13 +63,13 @@ std::vector<std::string> Components(const std::string& path) {
 
 } // namespace
 
-PosixMediumFiles::PosixMediumFiles(const std::string& medium) : medium_(medium) {
+HostMedium::HostMedium(const std::string& medium) : medium_(medium) {
     const std::unique_ptr<char, decltype(&free)> full(realpath(medium.c_str(), nullptr), &free);
     if (full)
         medium_ = full.get();
 }
 
-bool PosixMediumFiles::Enumerate(const std::string& pattern,
+bool HostMedium::Enumerate(const std::string& pattern,
                                  const std::function<void(const std::string& name, bool isDirectory)>& visit) {
     if (pattern.size() >= 2 && std::isalpha(static_cast<unsigned char>(pattern[0])) && pattern[1] == ':')
         return false; // a Windows drive: not on this host
