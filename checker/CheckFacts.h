@@ -21,6 +21,8 @@ struct RunStatement {
 struct RunFacts {
     std::vector<RunStatement> Statements;
     SetupState State; // as setup would hold it after the last statement
+    // setup.exe lies on the medium: the build has laid its programs there.
+    bool MediumHasSetup = false;
 };
 
 // Where to point at in the script.

@@ -63,7 +63,10 @@ private:
 
     void AddFile(const RunStatement& s) {
         const std::vector<std::string>& a = s.Arguments;
-        if (s.Listed && s.Matched == 0)
+        // The build lays setup.exe and the uninstaller on the medium; before
+        // that (a medium without setup.exe) the uninstaller is not looked for.
+        const bool fromTheBuild = !facts_.MediumHasSetup && EqualIgnoringCase(FileNamePart(a[0]), kUninstaller);
+        if (s.Listed && s.Matched == 0 && !fromTheBuild)
             out_.push_back(MakeDiagnostic("F403", places_.Argument(s.Index, 0),
                                           "source " + Quoted(places_.Statement(s.Index).Arguments[0]) +
                                               " matches no file on the medium"));

@@ -137,6 +137,7 @@ RunFacts RunStatements(const ScriptReader& reader, MediumFiles& medium, Diagnost
     RunFacts facts;
     StatementRun run(reader, out);
     run.Start(facts.State, medium.Directory());
+    medium.Enumerate("setup.exe", [&](const std::string&, bool isDirectory) { facts.MediumHasSetup = !isDirectory; });
     bool destinationsChecked = false;
     for (size_t index = 0; index < reader.Statements.size(); ++index) {
         const CommandInfo* command = FindCommandInfo(reader.Statements[index].Name);

@@ -89,6 +89,15 @@ TEST(CheckerRules, EachCodeOnAMinimalScript) {
     }
 }
 
+// The build lays setup.exe and the uninstaller on the medium: before it
+// has (no setup.exe) the uninstaller is not looked for; after, it must be there.
+TEST(CheckerRules, AssembledMediumNeedsTheUninstaller) {
+    const std::string script = kSection + kUninstaller + "ShowCopy()";
+    EXPECT_EQ(Findings(CheckText(script, {})), std::vector<std::string>());
+    EXPECT_EQ(Findings(CheckText(script, {"setup.exe"})), std::vector<std::string>{"F403 2:9"});
+    EXPECT_EQ(Findings(CheckText(script, {"setup.exe", "TAUninstall.exe"})), std::vector<std::string>());
+}
+
 TEST(CheckerRules, EveryCodeHasACase) {
     for (const CodeInfo& info : AllCodes()) {
         bool covered = false;

@@ -5,10 +5,12 @@
 
 bool FakeMedium::Enumerate(const std::string& pattern,
                            const std::function<void(const std::string& name, bool isDirectory)>& visit) {
+    // Relative patterns start at the medium; other drives are out of sight.
     const std::string root = Directory() + "\\";
-    if (pattern.compare(0, root.size(), root) != 0)
+    const bool onMedium = pattern.compare(0, root.size(), root) == 0;
+    if (!onMedium && pattern.find(':') != std::string::npos)
         return false;
-    const std::string below = pattern.substr(root.size());
+    const std::string below = onMedium ? pattern.substr(root.size()) : pattern;
     const size_t slash = below.rfind('\\');
     const std::string directory = slash == std::string::npos ? "" : below.substr(0, slash + 1);
     const std::string name = below.substr(slash == std::string::npos ? 0 : slash + 1);

@@ -8,7 +8,8 @@
 #include "checker/MediumFiles.h"
 #include "checker/ScriptCheck.h"
 
-// Files on a medium at "C:\MEDIUM", by their paths below it ("disk1\a.dat").
+// Files on a medium at "C:\MEDIUM", by their paths below it ("disk1\a.dat");
+// relative patterns start there.
 class FakeMedium : public MediumFiles {
 public:
     explicit FakeMedium(std::set<std::string> files = {}) : files_(std::move(files)) {}
