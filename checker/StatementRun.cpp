@@ -65,7 +65,7 @@ public:
                 names.push_back(each->name);
             const std::string near = NearestName(statement.Name, names);
             out_.push_back(MakeDiagnostic("S101", places_.Name(index),
-                                          "unknown statement " + Quoted(statement.Name) + ", skipped by setup", near));
+                                          "unknown statement " + Quoted(statement.Name), near));
             return false;
         }
         const size_t given = statement.Arguments.size();

@@ -68,7 +68,7 @@ TEST_F(CheckerProgram, ExitCodesTellErrorsWarningsAndUnreadableScripts) {
 
     const Outcome bad = Check({faulty});
     EXPECT_EQ(bad.exit, CheckExit::Errors);
-    EXPECT_EQ(bad.out, faulty + ":1:1: warning: unknown statement 'setappname', skipped by setup; did you mean "
+    EXPECT_EQ(bad.out, faulty + ":1:1: warning: unknown statement 'setappname'; did you mean "
                                 "'SetAppName'? [S101]\n" +
                            faulty + ":2:1: error: 'SetAppName' takes 1 argument, 2 given; setup stops here with exit "
                                     "code 2 [S102]\n" +
