@@ -1,0 +1,65 @@
+#include "uninstaller/SharedFileRemoval_win.h"
+
+#include <windows.h>
+
+#include "uninstall/SharedCount_win.h"
+#include "uninstaller/FileRemoval_win.h"
+#include "windows/Handles.h"
+#include "windows/ProcAddress.h"
+
+const char SharedFileCaption[] = "Remove shared file?";
+
+namespace {
+using UnregisterServerFunction = HRESULT(STDAPICALLTYPE*)();
+
+// The library is loaded for this call only, quietly: one whose imports are
+// missing must not bring up the system's error box.
+void Unregister(const std::string& path) {
+    const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    const Library library(LoadLibraryA(path.c_str()));
+    SetErrorMode(previousMode);
+    if (const auto unregister = ProcAddress<UnregisterServerFunction>(library.get(), "DllUnregisterServer"))
+        unregister();
+}
+
+bool UserAgreesToRemove(const std::string& path) {
+    const std::string text = "The system reports that no program uses the shared file\n\n" + path +
+                             "\n\nany more. Other programs may still need it without having said so; keeping it "
+                             "is the safe choice.\n\nDo you want to remove it?";
+    return MessageBoxA(nullptr, text.c_str(), SharedFileCaption,
+                       MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION | MB_SETFOREGROUND) == IDYES;
+}
+}
+
+void ReleaseSharedFile(const LogRecord& record, RemovalReport& report) {
+    const std::string& path = record.Path;
+    const SharedRelease release = ReleaseSharedCount(ReadSharedCount(path));
+    switch (release.Verdict) {
+    case ReleaseVerdict::Uncounted:
+        report.Note(RemovalOutcome::Kept, path, "shared, without a reference count of its own");
+        return;
+    case ReleaseVerdict::OthersRemain:
+        WriteSharedCount(path, release.Remaining);
+        report.Note(RemovalOutcome::Kept, path, "shared, still used by other programs");
+        return;
+    case ReleaseVerdict::LastUser:
+        break;
+    }
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        DeleteSharedCount(path);
+        return;
+    }
+    if (!UserAgreesToRemove(path)) {
+        // A count of 0 stays, so that the next installation counts from there.
+        WriteSharedCount(path, 0);
+        report.Note(RemovalOutcome::Kept, path, "shared, kept at your choice");
+        return;
+    }
+    if (record.Registration == SelfRegistration::Registered)
+        Unregister(path);
+    std::string reason;
+    const RemovalOutcome outcome = RemoveInstalledFile(path, reason);
+    if (outcome != RemovalOutcome::Failed)
+        DeleteSharedCount(path);
+    report.Note(outcome, path, reason);
+}

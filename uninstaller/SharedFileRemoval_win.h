@@ -1,0 +1,9 @@
+// A shared file's record: its reference count goes down by one; the file
+// goes only when no program uses it any more and the user agrees.
+#pragma once
+#include "uninstall/RemovalReport.h"
+#include "uninstall/UninstallLogReader.h"
+
+void ReleaseSharedFile(const LogRecord& record, RemovalReport& report);
+
+extern const char SharedFileCaption[];
