@@ -13,7 +13,7 @@ const int kShellFolders[] = {CSIDL_PROGRAMS,         CSIDL_STARTMENU,        CSI
 }
 
 std::vector<std::string> ProtectedFolders() {
-    std::vector<std::string> folders = {WindowsDirectory(), SystemDirectory()};
+    std::vector<std::string> folders = {WindowsDirectory(), SystemDirectory(), TempDirectory()};
     std::string programFiles;
     if (ReadProgramFilesDir(programFiles))
         folders.push_back(programFiles);

@@ -223,4 +223,28 @@ std::vector<std::string> WindowsTempFiles::Added() const {
     return added;
 }
 
+const char kWindows98ChildSwitch[] = "RESTART_REPLACE_WINDOWS98_CASES";
+
+bool IsWindows98ChildRun() {
+    char value[2] = "";
+    return GetEnvironmentVariableA(kWindows98ChildSwitch, value, sizeof(value)) > 0;
+}
+
+bool ReportsWindows9x() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+}
+
+WininitBackup::~WininitBackup() {
+    if (saved_)
+        WriteTextFile(Path(), *saved_);
+    else
+        DeleteFileA(Path().c_str());
+}
+
+std::string WininitBackup::Path() {
+    return WindowsDirectory() + "\\wininit.ini";
+}
+
 }

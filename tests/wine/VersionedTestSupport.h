@@ -112,4 +112,23 @@ private:
     std::vector<std::string> before_;
 };
 
+// The Windows 98 cases run in a second copy of wine_tests started as
+// Windows 98 (RestartReplaceOnWindows98), which sets this variable.
+extern const char kWindows98ChildSwitch[];
+bool IsWindows98ChildRun();
+bool ReportsWindows9x();
+
+// wininit.ini of the Windows directory as it was before, put back after.
+class WininitBackup {
+public:
+    WininitBackup() : saved_(FileBytesOf(Path())) {}
+    ~WininitBackup();
+    WininitBackup(const WininitBackup&) = delete;
+    WininitBackup& operator=(const WininitBackup&) = delete;
+    static std::string Path();
+
+private:
+    std::optional<std::string> saved_;
+};
+
 }

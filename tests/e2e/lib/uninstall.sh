@@ -1,0 +1,119 @@
+# Shared by the uninstaller scenarios and tools/demo.sh: snapshots of a
+# prefix (file tree and registry) and their comparison, the removal the way
+# Windows starts it, and a simulated restart. Needs wine.sh and wait.sh.
+
+# snapshot_prefix FILE: the prefix's file tree below drive_c (directories,
+# and files with their sizes) and its registry as "key|value" lines, sorted.
+# The prefix must be idle (end_prefix), so that the registry is on disk.
+snapshot_prefix() {
+    {
+        (cd "$WINEPREFIX/drive_c" && find . -mindepth 1 \( -type d -printf 'dir %p\n' \) -o \
+            \( -type f -printf 'file %p %s\n' \) -o -printf 'other %p\n')
+        local hive
+        for hive in system user userdef; do
+            # Key lines carry a change time, and "#time=" lines follow them.
+            awk -v hive="$hive" '/^#time=/ { next }
+                /^\[/ { key = $0; sub(/\] [0-9]+$/, "]", key); print "reg " hive " " key; next }
+                key != "" && NF { print "reg " hive " " key "|" $0 }' "$WINEPREFIX/$hive.reg"
+        done
+    } | LC_ALL=C sort >"$1"
+}
+
+# compare_snapshots BEFORE AFTER PATTERN=REASON...: prints every difference
+# ("-" only before, "+" only after) with the reason of the first extended
+# regular expression that matches it, or "RESIDUE". Returns 1 when a
+# difference has no reason.
+compare_snapshots() {
+    local before=$1 after=$2 line allowed reason residue=0
+    shift 2
+    while IFS= read -r line; do
+        reason=""
+        for allowed in "$@"; do
+            if [[ ${line:2} =~ ${allowed%%=*} ]]; then
+                reason=${allowed#*=}
+                break
+            fi
+        done
+        if [ -n "$reason" ]; then
+            printf '  %s    (allowed: %s)\n' "$line" "$reason"
+        else
+            printf '  %s    (RESIDUE)\n' "$line"
+            residue=1
+        fi
+    done < <(LC_ALL=C comm -3 "$before" "$after" | sed -e 's/^\t/+ /' -e 't' -e 's/^/- /')
+    return "$residue"
+}
+
+# The differences that Wine itself makes by running programs and a restart,
+# whatever they run.
+WINE_OWN_DIFFERENCES=(
+    '^reg (system|user) \[Software\\\\Wine\\\\MenuFiles\]=winemenubuilder notes the menu files it would write'
+    '^reg user \[Software\\\\Wine\\\\AppDefaults=per-program Wine settings of the scenario'
+    '^reg system \[System\\\\CurrentControlSet\\\\Control\\\\Session Manager\]\|"PendingFileRenameOperations"=the restart empties the list of deletions'
+)
+
+# run_uninstall_as_windows_does KEY ROBOT_FILE: "wine uninstaller --remove
+# KEY" starts the entry's UninstallString, as Add/Remove Programs does, with
+# the robot answering; waits for both within TIME_LIMIT. Sets
+# UNINSTALL_STATUS (0 when both ended well in time).
+run_uninstall_as_windows_does() {
+    local key=$1 robot_file=$2 robot remover
+    run_wine "$BUILD_DIR/robot.exe" "$(windows_path "$robot_file")" >"${robot_file%.*}.out" 2>&1 &
+    robot=$!
+    run_wine uninstaller --remove "$key" >"$SCENARIO_DIR/uninstaller.out" 2>&1 &
+    remover=$!
+    UNINSTALL_STATUS=0
+    wait_until "$TIME_LIMIT" none_running "$robot" "$remover" || UNINSTALL_STATUS=1
+    wait "$robot" || UNINSTALL_STATUS=1
+    wait "$remover" || UNINSTALL_STATUS=1
+}
+
+# The uninstall entry's keys as "wine uninstaller --list" shows them.
+uninstall_entries() { run_wine uninstaller --list 2>/dev/null | tr -d '\r'; }
+
+# simulate_restart: ends the prefix's programs and starts it again, so that
+# wineboot carries out wininit.ini and the pending deletions; leaves the
+# prefix idle.
+simulate_restart() {
+    end_prefix "$WINEPREFIX"
+    run_wine wineboot -r >/dev/null 2>&1
+    end_prefix "$WINEPREFIX"
+}
+
+# The scenarios that start TAUninstall.exe on a log of their own: the
+# uninstaller and its log lie in the medium (PROGRAM=TAUninstall.exe), the
+# files and the entry it must leave alone in the prefix.
+TAMPER_DIR='C:\tamper'
+
+# prepare_tampered_log RECORDS KEY: the files C:\tamper\keep.txt and
+# C:\tamper\sub\keep.txt, the uninstall entry KEY (below HKLM), and a log in
+# the medium with the writer's header, RECORDS (LF line ends) and KEY.
+prepare_tampered_log() {
+    mkdir -p "$WINEPREFIX/drive_c/tamper/sub"
+    printf 'keep' >"$WINEPREFIX/drive_c/tamper/keep.txt"
+    printf 'keep' >"$WINEPREFIX/drive_c/tamper/sub/keep.txt"
+    run_wine reg add "HKLM\\$2" /v DisplayName /d Tampered /f >/dev/null 2>&1
+    { log_header 1/2/2026; printf '%s' "$1"; printf '[REGISTRY]\n%s\n' "$2"; } | crlf >"$MEDIUM/Uninstall.log"
+    cp "$MEDIUM/Uninstall.log" "$SCENARIO_DIR/log.before"
+}
+
+# tampered_robot CAPTION TEXT: the one message, answered with OK.
+tampered_robot() {
+    printf 'wait-process TAUninstall.exe\nwait-window class=#32770 title=%s\nexpect-text id=0xFFFF %s\n' \
+        "$(robot_word "$1")" "$(robot_word "$2")"
+    printf 'click text=OK\nwait-exit\n'
+}
+
+# verify_nothing_removed KEY: the files, the entry and the log are as before.
+verify_nothing_removed() {
+    local file
+    for file in keep.txt sub/keep.txt; do
+        [ -f "$WINEPREFIX/drive_c/tamper/$file" ] || fail "C:\\tamper\\$file was removed"
+    done
+    cmp -s "$MEDIUM/Uninstall.log" "$SCENARIO_DIR/log.before" || fail "the log changed"
+    [ -f "$MEDIUM/TAUninstall.exe" ] || fail "the uninstaller removed itself"
+    run_wine reg query "HKLM\\$1" /v DisplayName >/dev/null 2>&1 || fail "the entry $1 was removed"
+}
+
+# The log's path as the uninstaller names it: beside itself.
+medium_log() { printf '%s\\Uninstall.log' "$(medium_windows_path)"; }
