@@ -3,28 +3,25 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "windows/Handles.h"
-#include "windows/ProcAddress.h"
-#include "windows/SystemPaths.h"
+#include "windows/SystemLibrary_win.h"
 
 namespace {
-using GetLocation = HRESULT(WINAPI*)(HWND, int, LPITEMIDLIST*);
-using PathFromList = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
-using GetMalloc = HRESULT(WINAPI*)(IMalloc**);
+using GetLocationCall = HRESULT(WINAPI*)(HWND, int, LPITEMIDLIST*);
+using PathFromListCall = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
+using GetMallocCall = HRESULT(WINAPI*)(IMalloc**);
 }
 
 std::string ShellFolderPath(int folder) {
-    const Library shell(LoadLibraryA((SystemDirectory() + "\\shell32.dll").c_str()));
-    const auto getLocation = ProcAddress<GetLocation>(shell.get(), "SHGetSpecialFolderLocation");
-    const auto pathFromList = ProcAddress<PathFromList>(shell.get(), "SHGetPathFromIDListA");
-    const auto getMalloc = ProcAddress<GetMalloc>(shell.get(), "SHGetMalloc");
-    if (!getLocation || !pathFromList || !getMalloc)
-        return std::string();
+    const SystemLibrary shell("shell32.dll");
+    const auto getLocation = shell.Find<GetLocationCall>("SHGetSpecialFolderLocation");
+    const auto pathFromList = shell.Find<PathFromListCall>("SHGetPathFromIDListA");
+    const auto getMalloc = shell.Find<GetMallocCall>("SHGetMalloc");
     LPITEMIDLIST list = nullptr;
-    if (FAILED(getLocation(nullptr, folder, &list)) || !list)
+    if (!getLocation || !pathFromList || !getMalloc || FAILED(getLocation(nullptr, folder, &list)) || !list)
         return std::string();
     char path[MAX_PATH] = "";
     const bool found = pathFromList(list, path) != FALSE;
+    // The list belongs to the shell's allocator, freed while shell32 is loaded.
     IMalloc* allocator = nullptr;
     if (SUCCEEDED(getMalloc(&allocator))) {
         allocator->Free(list);
