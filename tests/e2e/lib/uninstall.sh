@@ -44,12 +44,12 @@ compare_snapshots() {
     return "$residue"
 }
 
-# The differences that Wine itself makes by running programs and a restart,
-# whatever they run.
+# The differences that Wine itself makes at a restart, whatever ran before:
+# wineboot detects the display adapter, the monitor and the network cards
+# anew.
 WINE_OWN_DIFFERENCES=(
-    '^reg (system|user) \[Software\\\\Wine\\\\MenuFiles\]=winemenubuilder notes the menu files it would write'
-    '^reg user \[Software\\\\Wine\\\\AppDefaults=per-program Wine settings of the scenario'
-    '^reg system \[System\\\\CurrentControlSet\\\\Control\\\\Session Manager\]\|"PendingFileRenameOperations"=the restart empties the list of deletions'
+    '^reg system \[System\\\\CurrentControlSet\\\\Control\\\\Class\\\\\{4D36E96[8E]-E325-11CE-BFC1-08002BE10318\}=wineboot registers the display adapter and the monitor anew'
+    '^reg system \[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards\]=wineboot lists the network cards anew'
 )
 
 # run_uninstall_as_windows_does KEY ROBOT_FILE: "wine uninstaller --remove
@@ -99,8 +99,10 @@ prepare_tampered_log() {
 
 # tampered_robot CAPTION TEXT: the one message, answered with OK.
 tampered_robot() {
+    local text
+    text=$(robot_word "$2")
     printf 'wait-process TAUninstall.exe\nwait-window class=#32770 title=%s\nexpect-text id=0xFFFF %s\n' \
-        "$(robot_word "$1")" "$(robot_word "$2")"
+        "$(robot_word "$1")" "${text//$'\n'/\\n}"
     printf 'click text=OK\nwait-exit\n'
 }
 

@@ -11,6 +11,7 @@ APP='Tarvane Demo'
 prepare() {
     cp -r "$E2E_LIB/../../../examples/demo/." "$MEDIUM/"
     cp "$BUILD_DIR/TAUninstall.exe" "$MEDIUM/"
+    mkdir -p "$SCENARIO_DIR/walk"
     snapshot_prefix "$SCENARIO_DIR/before.snapshot"
 }
 
