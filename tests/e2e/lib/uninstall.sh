@@ -52,20 +52,48 @@ WINE_OWN_DIFFERENCES=(
     '^reg system \[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards\]=wineboot lists the network cards anew'
 )
 
-# run_uninstall_as_windows_does KEY ROBOT_FILE: "wine uninstaller --remove
-# KEY" starts the entry's UninstallString, as Add/Remove Programs does, with
-# the robot answering; waits for both within TIME_LIMIT. Sets
-# UNINSTALL_STATUS (0 when both ended well in time).
+# remove_robot APP: the robot's answers to a removal that goes well: Yes to
+# the question, OK to the final message.
+remove_robot() {
+    cat <<ROBOT
+timeout 30000
+wait-process TAUninstall.exe
+wait-window class=#32770 title="Uninstall $1"
+expect-text id=0xFFFF "Do you want to remove $1 and all of its components?"
+click text=Yes
+wait-gone
+wait-window class=#32770 title="Uninstall $1"
+expect-text id=0xFFFF "$1 has been removed from your computer."
+click text=OK
+wait-exit
+ROBOT
+}
+
+# run_uninstall_as_windows_does ROBOT_EXE KEY ROBOT_FILE SECONDS: "wine
+# uninstaller --remove KEY" starts the entry's UninstallString, as
+# Add/Remove Programs does, while the robot answers from ROBOT_FILE (its
+# output beside it, .out). Waits for both within SECONDS; returns 1 when
+# either failed or was late.
 run_uninstall_as_windows_does() {
-    local key=$1 robot_file=$2 robot remover
-    run_wine "$BUILD_DIR/robot.exe" "$(windows_path "$robot_file")" >"${robot_file%.*}.out" 2>&1 &
+    local robot remover status=0
+    run_wine "$1" "$(windows_path "$3")" >"${3%.*}.out" 2>&1 &
     robot=$!
-    run_wine uninstaller --remove "$key" >"$SCENARIO_DIR/uninstaller.out" 2>&1 &
+    run_wine uninstaller --remove "$2" >"${3%.*}.uninstaller.out" 2>&1 &
     remover=$!
-    UNINSTALL_STATUS=0
-    wait_until "$TIME_LIMIT" none_running "$robot" "$remover" || UNINSTALL_STATUS=1
-    wait "$robot" || UNINSTALL_STATUS=1
-    wait "$remover" || UNINSTALL_STATUS=1
+    wait_until "$4" none_running "$robot" "$remover" || status=1
+    wait "$robot" || status=1
+    wait "$remover" || status=1
+    return "$status"
+}
+
+# after_removal DIR: waits until the self-removal has taken DIR away (within
+# 30 s), then restarts the prefix so that the copy that did it goes too.
+# Returns 1 when DIR stayed.
+after_removal() {
+    local status=0
+    wait_until 30 test ! -e "$1" || status=1
+    simulate_restart
+    return "$status"
 }
 
 # The uninstall entry's keys as "wine uninstaller --list" shows them.

@@ -25,21 +25,6 @@ walk "$(scenario_path walk)"
 ROBOT
 }
 
-remove_robot() {
-    cat <<ROBOT
-timeout 30000
-wait-process TAUninstall.exe
-wait-window class=#32770 title="Uninstall $APP"
-expect-text id=0xFFFF "Do you want to remove $APP and all of its components?"
-click text=Yes
-wait-gone
-wait-window class=#32770 title="Uninstall $APP"
-expect-text id=0xFFFF "$APP has been removed from your computer."
-click text=OK
-wait-exit
-ROBOT
-}
-
 # Only kernel32, user32, gdi32, advapi32 and the C runtime at load time.
 check_imports() {
     local dll
@@ -56,11 +41,10 @@ verify() {
     check_imports
     [ -f "$dir/TAUninstall.exe" ] || { fail "TAUninstall.exe was not installed"; return; }
     uninstall_entries | grep -q "|||$APP\$" || fail "uninstaller --list lacks $APP: $(uninstall_entries)"
-    remove_robot >"$SCENARIO_DIR/remove.robot"
-    run_uninstall_as_windows_does "$APP" "$SCENARIO_DIR/remove.robot"
-    ((UNINSTALL_STATUS == 0)) || fail "removal: $(grep -E '^(fail|error) ' "$SCENARIO_DIR/remove.out")"
-    wait_until 30 test ! -e "$dir" || fail "the self-removal left $(ls "$dir" | tr '\n' ' ')"
-    simulate_restart
+    remove_robot "$APP" >"$SCENARIO_DIR/remove.robot"
+    run_uninstall_as_windows_does "$BUILD_DIR/robot.exe" "$APP" "$SCENARIO_DIR/remove.robot" "$TIME_LIMIT" ||
+        fail "removal: $(grep -E '^(fail|error) ' "$SCENARIO_DIR/remove.out")"
+    after_removal "$dir" || fail "the self-removal left $(ls "$dir" | tr '\n' ' ')"
     snapshot_prefix "$SCENARIO_DIR/after.snapshot"
     compare_snapshots "$SCENARIO_DIR/before.snapshot" "$SCENARIO_DIR/after.snapshot" "${WINE_OWN_DIFFERENCES[@]}" \
         >"$SCENARIO_DIR/comparison.txt" || fail "residue: $(grep RESIDUE "$SCENARIO_DIR/comparison.txt" | head -n 5)"
