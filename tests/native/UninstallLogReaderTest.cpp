@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "tests/native/UninstallLogHeader.h"
 #include "uninstall/UninstallLogReader.h"
 
 namespace {
-const std::string Header =
-    "ORUNLOG V1\r\n\r\nORLISK UNINSTALLATION LOG FILE\r\n\r\n"
-    "MAKE NO CHANGES TO THIS FILE, ITS FORMAT IS EXACTLY DEFINED!\r\n"
-    "NO REAL PARSER DOES EXIST, SO DON\xB4T MODIFY ANYTHING!\r\n"
-    "ANY ERRORS COULD CAUSE CATASTROPHAL (!) DAMAGE TO YOUR SYSTEM, YOU\r\n"
-    "COULD BE UNABLE TO RESTART WINDOWS\r\n\r\nDATE:12/6/2026\r\n[FILES]\r\n";
+const std::string Header = kUninstallLogHeader + "DATE:12/6/2026\r\n[FILES]\r\n";
 const std::string Key = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 
 // The example installation: a program, its shortcut, three shared files.

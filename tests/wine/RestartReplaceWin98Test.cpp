@@ -75,14 +75,7 @@ TEST(RestartReplaceOnWindows98, CasesPassInAWindows98Process) {
     EXPECT_EQ(xml.find("<skipped"), std::string::npos) << xml;
 }
 
-class RestartReplaceInWindows98Process : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!IsWindows98ChildRun())
-            GTEST_SKIP() << "run by RestartReplaceOnWindows98 in a Windows 98 process";
-        ASSERT_TRUE(ReportsWindows9x());
-    }
-};
+class RestartReplaceInWindows98Process : public Windows98ProcessTest {};
 
 // The text without the first occurrence of line.
 std::string RemoveLine(std::string text, const std::string& line) {

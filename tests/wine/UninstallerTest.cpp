@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/native/UninstallLogHeader.h"
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
 #include "tests/wine/VersionedTestSupport.h"
@@ -28,11 +29,7 @@ namespace {
 const char kApp[] = "Tarvane Unit\\Uninstall Test";
 
 std::string Header() {
-    return "ORUNLOG V1\r\n\r\nORLISK UNINSTALLATION LOG FILE\r\n\r\n"
-           "MAKE NO CHANGES TO THIS FILE, ITS FORMAT IS EXACTLY DEFINED!\r\n"
-           "NO REAL PARSER DOES EXIST, SO DON\xB4T MODIFY ANYTHING!\r\n"
-           "ANY ERRORS COULD CAUSE CATASTROPHAL (!) DAMAGE TO YOUR SYSTEM, YOU\r\n"
-           "COULD BE UNABLE TO RESTART WINDOWS\r\n\r\nDATE:12/7/2026\r\n[FILES]\r\n";
+    return kUninstallLogHeader + "DATE:12/7/2026\r\n[FILES]\r\n";
 }
 
 std::string Registry() {
@@ -222,14 +219,7 @@ TEST(Uninstaller, SelfRemovalDeletesProgramLogAndEmptyDirectoryAndSchedulesItsel
     EXPECT_EQ(added[1].To, "");
 }
 
-class UninstallInWindows98Process : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!IsWindows98ChildRun())
-            GTEST_SKIP() << "run by RestartReplaceOnWindows98 in a Windows 98 process";
-        ASSERT_TRUE(ReportsWindows9x());
-    }
-};
+class UninstallInWindows98Process : public Windows98ProcessTest {};
 
 TEST_F(UninstallInWindows98Process, FileInUseGetsANulLineInWininitBesideOtherLines) {
     ScratchDirectory files;

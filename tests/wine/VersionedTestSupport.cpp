@@ -225,11 +225,6 @@ std::vector<std::string> WindowsTempFiles::Added() const {
 
 const char kWindows98ChildSwitch[] = "RESTART_REPLACE_WINDOWS98_CASES";
 
-bool IsWindows98ChildRun() {
-    char value[2] = "";
-    return GetEnvironmentVariableA(kWindows98ChildSwitch, value, sizeof(value)) > 0;
-}
-
 bool ReportsWindows9x() {
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof(version);
@@ -245,6 +240,13 @@ WininitBackup::~WininitBackup() {
 
 std::string WininitBackup::Path() {
     return WindowsDirectory() + "\\wininit.ini";
+}
+
+void Windows98ProcessTest::SetUp() {
+    char childRun[2] = "";
+    if (GetEnvironmentVariableA(kWindows98ChildSwitch, childRun, sizeof(childRun)) == 0)
+        GTEST_SKIP() << "run by RestartReplaceOnWindows98 in a Windows 98 process";
+    ASSERT_TRUE(ReportsWindows9x());
 }
 
 }
