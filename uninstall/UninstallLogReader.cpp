@@ -229,12 +229,14 @@ std::string DescribeRefusal(const LogReadResult& result) {
     return "line " + std::to_string(result.ErrorLine) + ": " + result.Error;
 }
 
-std::string ComposeRemainingLog(const ParsedLog& log, size_t keepRecords) {
+std::string ComposeRemainingLog(const ParsedLog& log, const std::vector<bool>& keep) {
     std::string bytes;
     UninstallLog writer;
     writer.Open(std::make_unique<StringSink>(bytes), nullptr);
     writer.WriteHeader(log.Date);
-    for (size_t i = 0; i < keepRecords && i < log.Records.size(); ++i) {
+    for (size_t i = 0; i < keep.size() && i < log.Records.size(); ++i) {
+        if (!keep[i])
+            continue;
         const LogRecord& record = log.Records[i];
         if (record.Kind == RecordKind::NonShared) {
             writer.WriteShortcut(record.Path);  // a path and "NONSHARED", as for a file

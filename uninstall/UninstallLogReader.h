@@ -43,8 +43,8 @@ LogReadResult ReadUninstallLogText(const std::string& bytes);
 // "line N: <error>", for the message that refuses the log.
 std::string DescribeRefusal(const LogReadResult& result);
 
-// The log as the writer would write it with only the first keepRecords
-// records: what is left to do after the later records were handled (they
-// are handled in reverse order), so that a second run never handles a shared
-// file's reference count twice.
-std::string ComposeRemainingLog(const ParsedLog& log, size_t keepRecords);
+// The log as the writer would write it with only the records whose keep flag
+// is set (keep holds one flag per record): what is left to do once the others
+// were handled, so that a second run never handles a shared file's reference
+// count twice.
+std::string ComposeRemainingLog(const ParsedLog& log, const std::vector<bool>& keep);

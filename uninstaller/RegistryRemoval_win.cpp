@@ -8,17 +8,16 @@
 
 namespace {
 // Opens the key of the first count names below the Uninstall key, one name
-// at a time: a whole path might not pass the 8-bit registry calls.
-RegKey OpenBelowRoot(const std::vector<std::string>& names, size_t count) {
+// at a time: a whole path might not pass the 8-bit registry calls. error is
+// the result of the open that failed.
+RegKey OpenBelowRoot(const std::vector<std::string>& names, size_t count, LONG& error) {
     HKEY opened = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, UninstallRootKey, 0, KEY_ALL_ACCESS, &opened) != ERROR_SUCCESS)
-        return RegKey();
-    RegKey key(opened);
+    error = RegOpenKeyExA(HKEY_LOCAL_MACHINE, UninstallRootKey, 0, KEY_ALL_ACCESS, &opened);
+    RegKey key(error == ERROR_SUCCESS ? opened : nullptr);
     for (size_t i = 0; i < count && key; ++i) {
         opened = nullptr;
-        if (RegOpenKeyExA(key.get(), names[i].c_str(), 0, KEY_ALL_ACCESS, &opened) != ERROR_SUCCESS)
-            return RegKey();
-        key = RegKey(opened);
+        error = RegOpenKeyExA(key.get(), names[i].c_str(), 0, KEY_ALL_ACCESS, &opened);
+        key = RegKey(error == ERROR_SUCCESS ? opened : nullptr);
     }
     return key;
 }
@@ -33,27 +32,32 @@ bool IsEmpty(HKEY key) {
 }
 
 bool RemoveUninstallEntry(const std::vector<std::string>& keyNames, std::string& reason) {
-    if (const RegKey own = OpenBelowRoot(keyNames, keyNames.size())) {
+    LONG error = ERROR_SUCCESS;
+    if (const RegKey own = OpenBelowRoot(keyNames, keyNames.size(), error)) {
         RegDeleteValueA(own.get(), "DisplayName");
         RegDeleteValueA(own.get(), "UninstallString");
     }
     for (size_t count = keyNames.size(); count > 0; --count) {
         bool empty = false;
         {
-            const RegKey key = OpenBelowRoot(keyNames, count);
-            if (!key)
+            const RegKey key = OpenBelowRoot(keyNames, count, error);
+            if (!key && error == ERROR_FILE_NOT_FOUND)
                 continue;  // already gone
+            if (!key)
+                break;
             empty = IsEmpty(key.get());
         }
         // Windows 95 deletes a key with all its subkeys: only empty ones go.
         if (!empty)
             return true;
-        const RegKey parent = OpenBelowRoot(keyNames, count - 1);
-        const LONG result = parent ? RegDeleteKeyA(parent.get(), keyNames[count - 1].c_str()) : ERROR_ACCESS_DENIED;
-        if (result != ERROR_SUCCESS) {
-            reason = SystemErrorText(static_cast<unsigned long>(result));
-            return false;
-        }
+        const RegKey parent = OpenBelowRoot(keyNames, count - 1, error);
+        if (parent)
+            error = RegDeleteKeyA(parent.get(), keyNames[count - 1].c_str());
+        if (error != ERROR_SUCCESS)
+            break;
     }
-    return true;
+    if (error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND)
+        return true;
+    reason = SystemErrorText(static_cast<unsigned long>(error));
+    return false;
 }

@@ -31,35 +31,40 @@ bool UserAgreesToRemove(const std::string& path) {
 }
 }
 
-void ReleaseSharedFile(const LogRecord& record, RemovalReport& report) {
+bool ReleaseSharedFile(const LogRecord& record, RemovalReport& report) {
     const std::string& path = record.Path;
+    const auto countUnchanged = [&]() {
+        report.Note(RemovalOutcome::Failed, path, "its reference count in SharedDLLs cannot be changed");
+        return false;
+    };
     const SharedRelease release = ReleaseSharedCount(ReadSharedCount(path));
     switch (release.Verdict) {
     case ReleaseVerdict::Uncounted:
         report.Note(RemovalOutcome::Kept, path, "shared, without a reference count of its own");
-        return;
+        return true;
     case ReleaseVerdict::OthersRemain:
-        WriteSharedCount(path, release.Remaining);
+        if (!WriteSharedCount(path, release.Remaining))
+            return countUnchanged();
         report.Note(RemovalOutcome::Kept, path, "shared, still used by other programs");
-        return;
+        return true;
     case ReleaseVerdict::LastUser:
         break;
     }
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        DeleteSharedCount(path);
-        return;
-    }
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return DeleteSharedCount(path) || countUnchanged();
     if (!UserAgreesToRemove(path)) {
         // A count of 0 stays, so that the next installation counts from there.
-        WriteSharedCount(path, 0);
+        if (!WriteSharedCount(path, 0))
+            return countUnchanged();
         report.Note(RemovalOutcome::Kept, path, "shared, kept at your choice");
-        return;
+        return true;
     }
     if (record.Registration == SelfRegistration::Registered)
         Unregister(path);
     std::string reason;
     const RemovalOutcome outcome = RemoveInstalledFile(path, reason);
-    if (outcome != RemovalOutcome::Failed)
-        DeleteSharedCount(path);
     report.Note(outcome, path, reason);
+    if (outcome == RemovalOutcome::Failed)
+        return false;
+    return DeleteSharedCount(path) || countUnchanged();
 }

@@ -4,6 +4,8 @@
 #include "uninstall/RemovalReport.h"
 #include "uninstall/UninstallLogReader.h"
 
-void ReleaseSharedFile(const LogRecord& record, RemovalReport& report);
+// Returns false, with the failure noted in the report, when the count could
+// not be changed: the record must then stay in the log for another run.
+bool ReleaseSharedFile(const LogRecord& record, RemovalReport& report);
 
 extern const char SharedFileCaption[];

@@ -78,30 +78,36 @@ std::string RefusedRecordsText(const std::string& logPath, const RemovalPlan& pl
 class Removal {
 public:
     Removal(const ParsedLog& log, const RemovalPlan& plan, const LockedLog& file, const std::string& programPath,
-            const std::string& caption)
-        : log_(log), plan_(plan), file_(file), programPath_(programPath), progress_(caption) {}
+            const std::string& logPath, const std::string& caption)
+        : log_(log), plan_(plan), file_(file), programPath_(programPath), logPath_(logPath), progress_(caption) {}
 
     RemovalReport Run() {
         std::vector<std::string> paths;
         std::vector<std::string> scheduled;
         size_t done = 0;
+        // The records still to do or that failed: what the log keeps.
+        std::vector<bool> left(log_.Records.size(), true);
         for (const size_t index : plan_.Order) {
             const LogRecord& record = log_.Records[index];
             progress_.Show(done++, plan_.Order.size(), record.Path);
             paths.push_back(record.Path);
-            // The running program cannot delete itself; the self-removal does.
-            if (SameFile(record.Path, programPath_))
+            // The running program cannot delete itself, nor the log it holds
+            // open; the self-removal does both.
+            if (SameFile(record.Path, programPath_) || SameFile(record.Path, logPath_))
                 continue;
             if (record.Kind == RecordKind::Shared) {
-                ReleaseSharedFile(record, report_);
-                // Records behind this one are done: a second run must not
-                // lower the count again.
-                file_.Rewrite(ComposeRemainingLog(log_, index));
+                // A count lowered leaves the log at once, so that a second
+                // run never lowers it again.
+                if (ReleaseSharedFile(record, report_)) {
+                    left[index] = false;
+                    file_.Rewrite(ComposeRemainingLog(log_, left));
+                }
                 continue;
             }
             std::string reason;
             const RemovalOutcome outcome = RemoveInstalledFile(record.Path, reason);
             report_.Note(outcome, record.Path, reason);
+            left[index] = outcome == RemovalOutcome::Failed;
             if (outcome == RemovalOutcome::Scheduled)
                 scheduled.push_back(record.Path);
         }
@@ -137,6 +143,7 @@ private:
     const RemovalPlan& plan_;
     const LockedLog& file_;
     const std::string& programPath_;
+    const std::string& logPath_;
     ProgressWindow progress_;
     RemovalReport report_;
 };
@@ -170,7 +177,7 @@ UninstallResult RunUninstall(const std::string& programPath) {
         IDYES)
         return {UninstallExit::Cancelled, false};
 
-    const RemovalReport report = Removal(log, plan, file, programPath, caption).Run();
+    const RemovalReport report = Removal(log, plan, file, programPath, logPath, caption).Run();
     file.Close();
     Tell(report.FinalText(appName), caption, report.Complete() ? MB_ICONINFORMATION : MB_ICONWARNING);
     return {report.Exit(), report.Complete()};

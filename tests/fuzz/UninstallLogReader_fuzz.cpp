@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "uninstall/RemovalPlan.h"
 #include "uninstall/UninstallLogReader.h"
@@ -38,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(plan.Order.size() + plan.Refused.size() == log.Records.size());
     if (!plan.Refused.empty())
         return 0;
-    const LogReadResult again = ReadUninstallLogText(ComposeRemainingLog(log, log.Records.size()));
+    const LogReadResult again = ReadUninstallLogText(ComposeRemainingLog(log, std::vector<bool>(log.Records.size(), true)));
     Require(again.Log && again.Log->Records.size() == log.Records.size());
     for (size_t i = 0; i < log.Records.size(); ++i) {
         Require(again.Log->Records[i].Path == log.Records[i].Path);

@@ -97,15 +97,14 @@ TEST(UninstallLogReader, RefusesAnyDepartureNamingItsLine) {
     }
 }
 
-TEST(UninstallLogReader, RemainingLogDropsTheHandledTailAndReadsBack) {
+TEST(UninstallLogReader, RemainingLogKeepsWhatIsLeftAndReadsBack) {
     const ParsedLog log = *ReadUninstallLogText(WithLf(Example)).Log;
     // All records: the writer's bytes, CR LF whatever the log had.
-    EXPECT_EQ(ComposeRemainingLog(log, log.Records.size()), Example);
-    const std::string remaining = ComposeRemainingLog(log, 3);
+    EXPECT_EQ(ComposeRemainingLog(log, std::vector<bool>(log.Records.size(), true)), Example);
+    const std::string remaining = ComposeRemainingLog(log, {true, false, true, false, false});
     EXPECT_EQ(remaining, Header +
                              "C:\\PROGRA~1\\DEMO\\DEMO.EXE\r\nNONSHARED\r\n"
-                             "C:\\WINDOWS\\Start Menu\\Programs\\Demo\\Demo.lnk\r\nNONSHARED\r\n"
                              "C:\\WINDOWS\\SYSTEM\\DemoLib.dll\r\nSHARED\r\nAUTOREGSVR\r\n"
                              "[REGISTRY]\r\n" + Key + "Tarvane\\Demo\r\n");
-    EXPECT_EQ(ReadUninstallLogText(ComposeRemainingLog(log, 0)).Log->Records.size(), 0u);
+    EXPECT_EQ(ReadUninstallLogText(ComposeRemainingLog(log, {})).Log->Records.size(), 0u);
 }
