@@ -14,7 +14,6 @@ public:
     ProgressWindow& operator=(const ProgressWindow&) = delete;
 
     void Show(size_t done, size_t total, const std::string& path);
-    HWND Window() const { return window_; }
 
 private:
     void Create();

@@ -14,10 +14,9 @@
 #include "uninstaller/SharedFileRemoval_win.h"
 #include "windows/SystemPaths.h"
 
-const char UninstallCaptionPrefix[] = "Uninstall ";
-
 namespace {
 
+const char kCaptionPrefix[] = "Uninstall ";
 const char kGenericCaption[] = "Uninstall";
 
 void Tell(const std::string& text, const std::string& caption, UINT icon) {
@@ -166,7 +165,7 @@ UninstallResult RunUninstall(const std::string& programPath) {
     }
     const ParsedLog& log = *read.Log;
     const std::string appName = log.KeyNames.back();
-    const std::string caption = UninstallCaptionPrefix + appName;
+    const std::string caption = kCaptionPrefix + appName;
     const RemovalPlan plan = PlanRemoval(log, IsDirectory);
     if (!plan.Refused.empty()) {
         Tell(RefusedRecordsText(logPath, plan), caption, MB_ICONERROR);

@@ -17,7 +17,3 @@ struct UninstallResult {
 // programPath is the uninstaller's own file: the log lies beside it, and its
 // own record is left to the self-removal, which can delete it.
 UninstallResult RunUninstall(const std::string& programPath);
-
-// The name under which the user knows the installation (the last name of
-// the key the log names), for captions.
-extern const char UninstallCaptionPrefix[];

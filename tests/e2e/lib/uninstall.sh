@@ -109,9 +109,15 @@ simulate_restart() {
 }
 
 # The scenarios that start TAUninstall.exe on a log of their own: the
-# uninstaller and its log lie in the medium (PROGRAM=TAUninstall.exe), the
-# files and the entry it must leave alone in the prefix.
-TAMPER_DIR='C:\tamper'
+# uninstaller and its log lie in the medium, the files and the entry it must
+# leave alone in the prefix. tampered_log_scenario KEY sets them up: the
+# program, its exit code 2 and the check that nothing was removed.
+tampered_log_scenario() {
+    PROGRAM=TAUninstall.exe
+    EXPECTED_EXIT=2
+    TAMPERED_KEY=$1
+    verify() { verify_nothing_removed "$TAMPERED_KEY"; }
+}
 
 # prepare_tampered_log RECORDS KEY: the files C:\tamper\keep.txt and
 # C:\tamper\sub\keep.txt, the uninstall entry KEY (below HKLM), and a log in

@@ -2,12 +2,10 @@
 # refused as a whole, naming line 6; nothing is removed.
 source "$E2E_LIB/copy.sh"
 source "$E2E_LIB/uninstall.sh"
-PROGRAM=TAUninstall.exe
-EXPECTED_EXIT=2
-KEY='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tampered'
+tampered_log_scenario 'Software\Microsoft\Windows\CurrentVersion\Uninstall\Tampered'
 
 prepare() {
-    prepare_tampered_log $'C:\\tamper\\keep.txt\nNONSHARED\n' "$KEY"
+    prepare_tampered_log $'C:\\tamper\\keep.txt\nNONSHARED\n' "$TAMPERED_KEY"
     sed -i "s/DON\xb4T/DON'T/" "$MEDIUM/Uninstall.log"
     cp "$MEDIUM/Uninstall.log" "$SCENARIO_DIR/log.before"
 }
@@ -17,5 +15,3 @@ robot_script() {
 
 line 6: the header line \"NO REAL PARSER DOES EXIST, SO DON"$'\xb4'"T MODIFY ANYTHING!\" was expected"
 }
-
-verify() { verify_nothing_removed "$KEY"; }

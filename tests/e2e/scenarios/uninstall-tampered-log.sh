@@ -3,16 +3,12 @@
 # uninstall-tampered-header) a changed header line.
 source "$E2E_LIB/copy.sh"
 source "$E2E_LIB/uninstall.sh"
-PROGRAM=TAUninstall.exe
-EXPECTED_EXIT=2
-KEY='Software\Microsoft\Windows\CurrentVersion\Run\Tampered'
+tampered_log_scenario 'Software\Microsoft\Windows\CurrentVersion\Run\Tampered'
 
-prepare() { prepare_tampered_log $'C:\\tamper\\keep.txt\nNONSHARED\n' "$KEY"; }
+prepare() { prepare_tampered_log $'C:\\tamper\\keep.txt\nNONSHARED\n' "$TAMPERED_KEY"; }
 
 robot_script() {
     tampered_robot Uninstall "The uninstall log $(medium_log) is not as setup wrote it, so nothing has been removed.
 
 line 15: the key is not below HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
 }
-
-verify() { verify_nothing_removed "$KEY"; }

@@ -3,9 +3,7 @@
 # removes nothing (not even the acceptable first record) and exits with 2.
 source "$E2E_LIB/copy.sh"
 source "$E2E_LIB/uninstall.sh"
-PROGRAM=TAUninstall.exe
-EXPECTED_EXIT=2
-KEY='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tampered'
+tampered_log_scenario 'Software\Microsoft\Windows\CurrentVersion\Uninstall\Tampered'
 
 prepare() {
     prepare_tampered_log 'C:\tamper\keep.txt
@@ -21,7 +19,7 @@ AUTOREGSVR
 NONSHARED
 C:\tamper\NUL
 NONSHARED
-' "$KEY"
+' "$TAMPERED_KEY"
 }
 
 robot_script() {
@@ -34,5 +32,3 @@ line 18: C:\\tamper\\sub\\..\\keep.txt: holds a \".\" or \"..\" component
 line 21: \\\\server\\share\\keep.txt: a network (UNC) path
 line 23: C:\\tamper\\NUL: names a device or a stream, not a file"
 }
-
-verify() { verify_nothing_removed "$KEY"; }
