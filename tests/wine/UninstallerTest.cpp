@@ -164,10 +164,16 @@ TEST(Uninstaller, KeepingTheLastUsersFileLeavesCountZero) {
     DeleteSharedCount(shared);
 }
 
-TEST(Uninstaller, SecondUninstallerOnABusyLogStopsAndRefusedLogRemovesNothing) {
+TEST(Uninstaller, CancelledBusyOrRefusedLogRemovesNothing) {
     Installation install;
     ASSERT_TRUE(WriteTextFile(install.directory.PathOf("a.txt"), "a"));
     ASSERT_TRUE(WriteTextFile(install.Log(), Header() + NonShared(install.directory.PathOf("a.txt")) + Registry()));
+    {
+        DialogWatcher watcher(Clicks({IDNO}));
+        EXPECT_EQ(RunUninstall(install.Program()).Exit, UninstallExit::Cancelled);
+        EXPECT_EQ(watcher.Finish().size(), 1u);
+        EXPECT_TRUE(FileExists(install.directory.PathOf("a.txt")));
+    }
     {
         LockedLog first;
         ASSERT_EQ(first.Open(install.Log()), LogOpenResult::Opened);
