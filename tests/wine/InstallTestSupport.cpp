@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "windows/FindFiles.h"
-#include "windows/Handles.h"
+#include "windows/FindFiles_win.h"
+#include "windows/Handles_win.h"
 
 namespace install_test {
 

@@ -9,12 +9,12 @@
 #include <optional>
 #include <vector>
 
-#include "install/RestartReplace.h"
-#include "install/VersionedInstall.h"
+#include "install/RestartReplace_win.h"
+#include "install/InstallVersionedFile_win.h"
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
-#include "tests/wine/VersionedTestSupport.h"
-#include "windows/SystemPaths.h"
+#include "tests/wine/InstallVersionedFileTestSupport.h"
+#include "windows/SystemPaths_win.h"
 
 using namespace install_test;
 

@@ -19,12 +19,12 @@
 #include <string>
 #include <vector>
 
-#include "app/GlobalState.h"
-#include "install/VersionedInstall.h"
-#include "uninstall/LogFileSink.h"
-#include "windows/FindFiles.h"
-#include "windows/Handles.h"
-#include "windows/SystemPaths.h"
+#include "windows/ProcessState_win.h"
+#include "install/InstallVersionedFile_win.h"
+#include "uninstall/LogFileSink_win.h"
+#include "windows/FindFiles_win.h"
+#include "windows/Handles_win.h"
+#include "windows/SystemPaths_win.h"
 #include "tools/bench_install/BareInstall.h"
 
 namespace {

@@ -1,8 +1,0 @@
-// setup.exe: the script-driven installation wizard.
-#include <windows.h>
-
-#include "app/Startup.h"
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return RunSetup(instance);
-}
