@@ -3,13 +3,13 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "windows/ProcessState_win.h"
 #include "app/ProgramFilesDir_win.h"
 #include "app/Win32Platform_win.h"
 #include "app/WininitCheck_win.h"
 #include "pages/PageHook_win.h"
 #include "script/Commands.h"
 #include "windows/Platform_win.h"
+#include "windows/ProcessState_win.h"
 #include "windows/SetupWindow_win.h"
 #include "windows/SystemPaths_win.h"
 

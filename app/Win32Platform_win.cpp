@@ -1,8 +1,8 @@
 #include "app/Win32Platform_win.h"
 
-#include "windows/ProcessState_win.h"
 #include "pages/PageTable_win.h"
 #include "windows/FindFiles_win.h"
+#include "windows/ProcessState_win.h"
 
 void ShowSyntaxErrorMessage() {
     MessageBoxA(nullptr,

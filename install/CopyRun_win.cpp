@@ -6,22 +6,16 @@
 
 #include <optional>
 
-#include "windows/ProcessState_win.h"
 #include "install/CopyPlan.h"
+#include "install/InstallVersionedFile_win.h"
 #include "install/PathText.h"
 #include "install/Shortcut_win.h"
 #include "install/SourcePieces_win.h"
-#include "install/InstallVersionedFile_win.h"
+#include "resources/resource.h"
+#include "windows/ProcessState_win.h"
 #include "windows/ShellFolders_win.h"
 
 namespace {
-
-enum CopyControl {
-    IdFileBar = 1027,
-    IdSectionBar = 1028,
-    IdSectionName = 1033,
-    IdFileName = 1034,
-};
 
 // A bare group name lies below the user's Programs folder.
 void PrepareProgramGroup(SetupState& state) {
@@ -131,16 +125,16 @@ int InstallFileEntry(size_t position, std::string& installedPath) {
 int RunCopy() {
     SetupState& state = TheState();
     HWND page = AsHwnd(state.CurrentPage);
-    HWND sectionBar = GetDlgItem(page, IdSectionBar);
-    FileBar fileBar(GetDlgItem(page, IdFileBar));
-    NameField fileName(page, IdFileName);
+    HWND sectionBar = GetDlgItem(page, IDC_COPY_SECTION_BAR);
+    FileBar fileBar(GetDlgItem(page, IDC_COPY_FILE_BAR));
+    NameField fileName(page, IDC_COPY_FILE_NAME);
     if (state.CreateProgramGroup)
         PrepareProgramGroup(state);
 
     for (const CopySectionStep& section : PlanCopyRun(state.Sections, state.Files)) {
         SendMessageA(sectionBar, PBM_SETPOS, static_cast<WPARAM>(section.SectionBarPosition), 0);
         fileBar.SetRange(section.FileBarHigh);
-        SetDlgItemTextA(page, IdSectionName, state.Sections[section.SectionIndex].Name.c_str());
+        SetDlgItemTextA(page, IDC_COPY_SECTION_NAME, state.Sections[section.SectionIndex].Name.c_str());
         for (const CopyFileStep& file : section.Files) {
             fileName.Show(FileNamePart(state.Files[file.FileIndex].Destination));
             fileBar.SetPosition(file.FileBarPosition);

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "windows/ProcessState_win.h"
 #include "install/VersionInfo_win.h"
 #include "resources/resource.h"
+#include "windows/ProcessState_win.h"
 
 namespace {
 

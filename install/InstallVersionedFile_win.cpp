@@ -1,6 +1,5 @@
 #include "install/InstallVersionedFile_win.h"
 
-#include "windows/ProcessState_win.h"
 #include "install/InstallAttempts_win.h"
 #include "install/InstallPromptBoxes_win.h"
 #include "install/InstallQuestions_win.h"
@@ -8,6 +7,7 @@
 #include "install/RestartReplace_win.h"
 #include "install/SharedFileRecord_win.h"
 #include "install/ShortForms_win.h"
+#include "windows/ProcessState_win.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "install/SharedFileRecord_win.h"
 
-#include "windows/ProcessState_win.h"
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
+#include "windows/ProcessState_win.h"
 
 namespace {
 

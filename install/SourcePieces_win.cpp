@@ -5,10 +5,10 @@
 
 #include <vector>
 
-#include "windows/ProcessState_win.h"
 #include "install/DiskPromptBoxes_win.h"
-#include "windows/QuitSetup_win.h"
 #include "windows/Handles_win.h"
+#include "windows/ProcessState_win.h"
+#include "windows/QuitSetup_win.h"
 #include "windows/SystemPaths_win.h"
 
 namespace {

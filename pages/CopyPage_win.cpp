@@ -2,19 +2,18 @@
 
 #include <commctrl.h>
 
-#include "windows/ProcessState_win.h"
 #include "install/CopyPlan.h"
 #include "install/CopyRun_win.h"
 #include "pages/PageHook_win.h"
-#include "windows/QuitSetup_win.h"
+#include "resources/resource.h"
 #include "script/PageNames.h"
 #include "uninstall/LogFileSink_win.h"
 #include "uninstall/UninstallEntry.h"
 #include "uninstall/UninstallRegistry_win.h"
+#include "windows/ProcessState_win.h"
+#include "windows/QuitSetup_win.h"
 
 namespace {
-
-constexpr int IdSectionBar = 1028;
 
 void TellLogWriteFailed() {
     MessageBoxA(nullptr,
@@ -43,7 +42,7 @@ void InstallEverything(HWND page) {
     OpenUninstallLog(state);
 
     const uint16_t high = ProgressRangeHigh(CountSectionsForBar(state.Sections));
-    SendDlgItemMessageA(page, IdSectionBar, PBM_SETRANGE, 0, MAKELPARAM(0, high));
+    SendDlgItemMessageA(page, IDC_COPY_SECTION_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, high));
     RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
     if (RunCopy() != 0)

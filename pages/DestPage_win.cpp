@@ -1,31 +1,24 @@
 #include "pages/DestPage_win.h"
 
-#include "windows/ProcessState_win.h"
 #include "pages/ChoiceRules.h"
 #include "pages/PageHook_win.h"
+#include "resources/resource.h"
 #include "script/PageNames.h"
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
+#include "windows/ProcessState_win.h"
 #include "windows/ShellFolders_win.h"
 #include "windows/WindowText_win.h"
 
 namespace {
-
-enum DestControl {
-    IdNext = 1017,
-    IdPath = 1011,
-    IdChoose = 1012,
-    IdFreeSpace = 1013,
-    IdAskToCreate = 1029,
-};
 
 using GetDiskFreeSpaceExFn = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
 
 // Next: with "Ask if non-existing directory should be created" checked, a
 // missing directory needs a Yes. Returns false when the user vetoes.
 bool AcceptPathOnNext(HWND page) {
-    const std::string path = DialogItemText(page, IdPath);
-    if (IsDlgButtonChecked(page, IdAskToCreate) == BST_CHECKED &&
+    const std::string path = DialogItemText(page, IDC_DEST_PATH);
+    if (IsDlgButtonChecked(page, IDC_DEST_ASK_CREATE) == BST_CHECKED &&
         GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
         MessageBoxA(nullptr, "Directory does not exist, should it be created?", "Directory does not exist",
                     MB_YESNO | MB_ICONQUESTION) != IDYES)
@@ -35,9 +28,9 @@ bool AcceptPathOnNext(HWND page) {
 }
 
 void PathChanged(HWND page) {
-    const std::string path = DialogItemText(page, IdPath);
+    const std::string path = DialogItemText(page, IDC_DEST_PATH);
     TheState().NextAllowed = PathNamesDriveRoot(path) ? 1 : 0;
-    SetDlgItemTextA(page, IdFreeSpace, FreeSpaceText(QueryFreeSpace(path)).c_str());
+    SetDlgItemTextA(page, IDC_DEST_FREE_SPACE, FreeSpaceText(QueryFreeSpace(path)).c_str());
 }
 
 void ChooseFolder(HWND page) {
@@ -47,7 +40,7 @@ void ChooseFolder(HWND page) {
     SetupState& state = TheState();
     const std::string dir = InstallDirFromChosenFolder(folder, state.Variables.Get("APPNAME"));
     state.Variables.SetLiteral("DP", dir);
-    SetDlgItemTextA(page, IdPath, dir.c_str());
+    SetDlgItemTextA(page, IDC_DEST_PATH, dir.c_str());
 }
 
 } // namespace
@@ -75,15 +68,15 @@ uint64_t QueryFreeSpace(const std::string& path) {
 
 INT_PTR CALLBACK DestPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
-    if (message == WM_COMMAND && id == IdNext && !AcceptPathOnNext(page))
+    if (message == WM_COMMAND && id == IDC_NEXT && !AcceptPathOnNext(page))
         return 0;
     PageHook(page, message, wParam, lParam, PageNameDest);
     if (message == WM_INITDIALOG) {
-        SetDlgItemTextA(page, IdPath, TheState().Variables.Get("DP").c_str());
+        SetDlgItemTextA(page, IDC_DEST_PATH, TheState().Variables.Get("DP").c_str());
     } else if (message == WM_COMMAND) {
-        if (id == IdChoose)
+        if (id == IDC_DEST_CHOOSE)
             ChooseFolder(page);
-        else if (id == IdPath)
+        else if (id == IDC_DEST_PATH)
             PathChanged(page);
     }
     return 0;

@@ -22,7 +22,7 @@ public:
 VOID CALLBACK NextButtonTimer(HWND, UINT, UINT_PTR, DWORD) {
     SetupState& state = TheState();
     // A closed page (its handle no longer valid) and the copy page, which
-    // has no Next, have no item 1017.
+    // has no Next, have no IDC_NEXT.
     HWND next = GetDlgItem(AsHwnd(state.CurrentPage), IDC_NEXT);
     if (!next)
         return;

@@ -1,9 +1,9 @@
 #include "pages/PageHook_win.h"
 
-#include "windows/ProcessState_win.h"
-#include "windows/QuitSetup_win.h"
 #include "pages/ScriptControls_win.h"
 #include "resources/resource.h"
+#include "windows/ProcessState_win.h"
+#include "windows/QuitSetup_win.h"
 
 namespace {
 

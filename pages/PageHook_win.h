@@ -10,6 +10,6 @@
 void PageHook(HWND page, UINT message, WPARAM wParam, LPARAM lParam, const char* pageName);
 
 // The 50 ms timer procedure on the background window: enables or disables
-// Next (item 1017) of the current page by NextAllowed and the Next rules.
+// Next (IDC_NEXT) of the current page by NextAllowed and the Next rules.
 // Does nothing when the current page is closed or has no Next button.
 VOID CALLBACK NextButtonTimer(HWND window, UINT message, UINT_PTR id, DWORD time);

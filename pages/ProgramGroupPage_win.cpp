@@ -1,32 +1,23 @@
 #include "pages/ProgramGroupPage_win.h"
 
-#include "windows/ProcessState_win.h"
 #include "pages/ChoiceRules.h"
 #include "pages/PageHook_win.h"
+#include "resources/resource.h"
 #include "script/PageNames.h"
+#include "windows/ProcessState_win.h"
 #include "windows/ShellFolders_win.h"
 #include "windows/WindowText_win.h"
 
 namespace {
 
-enum ProgramGroupControl {
-    IdNext = 1017,
-    IdGroupName = 1011,
-    IdExistingFolder = 1013,
-    IdBrowse = 1014,
-    IdCreateNew = 1030,
-    IdUseExisting = 1031,
-    IdNoGroup = 1032,
-};
-
 void ApplyChoiceOnNext(HWND page) {
     SetupState& state = TheState();
-    if (IsDlgButtonChecked(page, IdNoGroup) == BST_CHECKED)
+    if (IsDlgButtonChecked(page, IDC_GROUP_NONE) == BST_CHECKED)
         state.CreateProgramGroup = 0;
-    if (IsDlgButtonChecked(page, IdCreateNew) == BST_CHECKED) {
+    if (IsDlgButtonChecked(page, IDC_GROUP_NEW) == BST_CHECKED) {
         state.CreateProgramGroup = 1;
         const std::string programs = SpecialFolderPath(AsHwnd(state.MainWindow), CSIDL_PROGRAMS);
-        state.Variables.SetLiteral("PROGRAMGROUP", NewProgramGroup(programs, DialogItemText(page, IdGroupName)));
+        state.Variables.SetLiteral("PROGRAMGROUP", NewProgramGroup(programs, DialogItemText(page, IDC_GROUP_NAME)));
     }
     // "Use existing group" keeps what Browse stored, or the value from before.
 }
@@ -39,7 +30,7 @@ bool BrowseExistingGroup(HWND page) {
     std::string folder;
     if (!BrowseForFolder(owner, programs.get(), kBrowseTitle, folder))
         return false;
-    SetDlgItemTextA(page, IdExistingFolder, folder.c_str());
+    SetDlgItemTextA(page, IDC_GROUP_FOLDER, folder.c_str());
     state.Variables.SetLiteral("PROGRAMGROUP", folder + "\\");
     return true;
 }
@@ -48,15 +39,15 @@ bool BrowseExistingGroup(HWND page) {
 
 INT_PTR CALLBACK ProgramGroupPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        CheckDlgButton(page, IdCreateNew, BST_CHECKED);
-        SetDlgItemTextA(page, IdGroupName, TheState().Variables.Get("PROGRAMGROUP").c_str());
+        CheckDlgButton(page, IDC_GROUP_NEW, BST_CHECKED);
+        SetDlgItemTextA(page, IDC_GROUP_NAME, TheState().Variables.Get("PROGRAMGROUP").c_str());
     } else if (message == WM_COMMAND) {
         const int id = LOWORD(wParam);
-        HWND browse = GetDlgItem(page, IdBrowse);
-        if (id == IdNext)
+        HWND browse = GetDlgItem(page, IDC_GROUP_BROWSE);
+        if (id == IDC_NEXT)
             ApplyChoiceOnNext(page);
         // Choosing "Use existing group" without a folder opens the browser at once.
-        if (id == IdUseExisting && DialogItemText(page, IdExistingFolder).empty())
+        if (id == IDC_GROUP_EXISTING && DialogItemText(page, IDC_GROUP_FOLDER).empty())
             SendMessageA(page, WM_COMMAND, 0, reinterpret_cast<LPARAM>(browse));
         if (reinterpret_cast<HWND>(lParam) == browse && browse && !BrowseExistingGroup(page))
             return 0;

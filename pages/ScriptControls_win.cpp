@@ -1,8 +1,8 @@
 #include "pages/ScriptControls_win.h"
 
-#include "windows/ProcessState_win.h"
 #include "pages/ControlCommands.h"
 #include "pages/ControlTypes.h"
+#include "windows/ProcessState_win.h"
 
 void CreateScriptControls(HWND page, const std::string& pageName) {
     SetupState& state = TheState();

@@ -4,21 +4,15 @@
 
 #include <memory>
 
-#include "windows/ProcessState_win.h"
 #include "install/SourcePieces_win.h"
 #include "pages/PageHook_win.h"
 #include "pages/SectionListModel.h"
 #include "pages/SectionSize.h"
+#include "resources/resource.h"
 #include "script/PageNames.h"
+#include "windows/ProcessState_win.h"
 
 namespace {
-
-enum SectionsControl {
-    IdList = 1009,
-    IdComment = 1011,
-    IdMustInstallLabel = 1024,
-    IdInstallSection = 1025,
-};
 
 constexpr UINT kMarkMask = LVIS_FOCUSED | LVIS_SELECTED | LVIS_CUT;
 
@@ -26,7 +20,7 @@ constexpr UINT kMarkMask = LVIS_FOCUSED | LVIS_SELECTED | LVIS_CUT;
 std::unique_ptr<SectionListModel> g_model;
 HWND g_page = nullptr;
 
-HWND List() { return GetDlgItem(g_page, IdList); }
+HWND List() { return GetDlgItem(g_page, IDC_SECTION_LIST); }
 
 void ReadMarksFromList() {
     std::vector<unsigned> marks(static_cast<size_t>(g_model->RowCount()));
@@ -44,11 +38,11 @@ void ShowSectionDetails(const SectionDetails& details) {
     if (details.Row < 0)
         return;
     const SectionEntry& section = TheState().Sections[static_cast<size_t>(details.Row)];
-    SetDlgItemTextA(g_page, IdComment, section.Comment.c_str());
-    ShowWindow(GetDlgItem(g_page, IdMustInstallLabel), details.MustInstall ? SW_SHOW : SW_HIDE);
-    ShowWindow(GetDlgItem(g_page, IdInstallSection), details.MustInstall ? SW_HIDE : SW_SHOW);
+    SetDlgItemTextA(g_page, IDC_SECTION_COMMENT, section.Comment.c_str());
+    ShowWindow(GetDlgItem(g_page, IDC_SECTION_MUST_INSTALL), details.MustInstall ? SW_SHOW : SW_HIDE);
+    ShowWindow(GetDlgItem(g_page, IDC_SECTION_INSTALL), details.MustInstall ? SW_HIDE : SW_SHOW);
     if (!details.MustInstall)
-        CheckDlgButton(g_page, IdInstallSection, details.Checked ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(g_page, IDC_SECTION_INSTALL, details.Checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
 // Runs one model operation against the list view's current marks.
@@ -137,7 +131,7 @@ void FillList(HWND list) {
 
 void InitPage(HWND page) {
     g_page = page;
-    HWND list = GetDlgItem(page, IdList);
+    HWND list = GetDlgItem(page, IDC_SECTION_LIST);
     TheState().SectionListPrevProc =
         reinterpret_cast<void*>(SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SectionListProc)));
     SendMessageA(list, WM_ACTIVATE, WA_CLICKACTIVE, 0);
@@ -147,14 +141,14 @@ void InitPage(HWND page) {
     if (g_model->RowCount() == 0) {
         // Nothing to choose: neither the label nor the check box (the
         // template shows both, one over the other) speaks of a section.
-        ShowWindow(GetDlgItem(page, IdMustInstallLabel), SW_HIDE);
-        ShowWindow(GetDlgItem(page, IdInstallSection), SW_HIDE);
+        ShowWindow(GetDlgItem(page, IDC_SECTION_MUST_INSTALL), SW_HIDE);
+        ShowWindow(GetDlgItem(page, IDC_SECTION_INSTALL), SW_HIDE);
     }
     ShowSectionDetails(g_model->Initial());
 }
 
 void ClosePage(HWND page) {
-    SetWindowLongPtrA(GetDlgItem(page, IdList), GWLP_WNDPROC,
+    SetWindowLongPtrA(GetDlgItem(page, IDC_SECTION_LIST), GWLP_WNDPROC,
                       reinterpret_cast<LONG_PTR>(TheState().SectionListPrevProc));
     g_model.reset();
     g_page = nullptr;
@@ -168,8 +162,8 @@ INT_PTR CALLBACK SectionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
         InitPage(page);
     } else if (message == WM_DESTROY) {
         ClosePage(page);
-    } else if (message == WM_COMMAND && LOWORD(wParam) == IdInstallSection && g_model) {
-        const bool checked = IsDlgButtonChecked(page, IdInstallSection) == BST_CHECKED;
+    } else if (message == WM_COMMAND && LOWORD(wParam) == IDC_SECTION_INSTALL && g_model) {
+        const bool checked = IsDlgButtonChecked(page, IDC_SECTION_INSTALL) == BST_CHECKED;
         Apply([&](SectionListModel& model) { return model.CheckBoxChanged(checked); });
     }
     return 0;

@@ -1,10 +1,10 @@
 #include "pages/WelcomePage_win.h"
 
-#include "windows/ProcessState_win.h"
 #include "pages/PageHook_win.h"
 #include "resources/resource.h"
 #include "script/PageNames.h"
 #include "windows/Handles_win.h"
+#include "windows/ProcessState_win.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "windows/SetupWindow_win.h"
 
-#include "windows/ProcessState_win.h"
 #include "windows/BackgroundPaint_win.h"
+#include "windows/ProcessState_win.h"
 #include "windows/SplashPaint_win.h"
 
 HWND CreateSetupWindow(const char* title, const char* className, HWND parent, DWORD style, int x, int y,

@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "windows/ProcessState_win.h"
 #include "install/InstallVersionedFile_win.h"
 #include "resources/resource.h"
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
 #include "tests/wine/InstallVersionedFileTestSupport.h"
+#include "windows/ProcessState_win.h"
 #include "windows/SystemPaths_win.h"
 
 using namespace install_test;

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "PageTestSupport.h"
-#include "windows/ProcessState_win.h"
 #include "pages/PageHook_win.h"
+#include "PageTestSupport.h"
 #include "resources/resource.h"
+#include "windows/ProcessState_win.h"
 
 using namespace page_test;
 

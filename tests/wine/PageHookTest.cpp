@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "PageTestSupport.h"
+#include "resources/resource.h"
 #include "windows/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
-#include "resources/resource.h"
 
 using namespace page_test;
 

@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "install/RestartReplace_win.h"
 #include "install/InstallVersionedFile_win.h"
+#include "install/RestartReplace_win.h"
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
 #include "tests/wine/InstallVersionedFileTestSupport.h"

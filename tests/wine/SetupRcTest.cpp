@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "PageTestSupport.h"
-#include "windows/ProcessState_win.h"
 #include "resources/resource.h"
+#include "windows/ProcessState_win.h"
 
 using namespace page_test;
 

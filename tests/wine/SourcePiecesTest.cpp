@@ -7,10 +7,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "windows/ProcessState_win.h"
 #include "install/SourcePieces_win.h"
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
+#include "windows/ProcessState_win.h"
 #include "windows/SystemPaths_win.h"
 
 using namespace install_test;

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "install/VersionInfo_win.h"
 #include "install/VerInstallCalls_win.h"
+#include "install/VersionInfo_win.h"
 #include "tests/wine/InstallTestSupport.h"
 #include "windows/FindFiles_win.h"
 #include "windows/SystemPaths_win.h"

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "PageTestSupport.h"
-#include "windows/ProcessState_win.h"
 #include "resources/resource.h"
 #include "windows/Handles_win.h"
+#include "windows/ProcessState_win.h"
 
 using namespace page_test;
 

@@ -19,13 +19,13 @@
 #include <string>
 #include <vector>
 
-#include "windows/ProcessState_win.h"
 #include "install/InstallVersionedFile_win.h"
+#include "tools/bench_install/BareInstall.h"
 #include "uninstall/LogFileSink_win.h"
 #include "windows/FindFiles_win.h"
 #include "windows/Handles_win.h"
+#include "windows/ProcessState_win.h"
 #include "windows/SystemPaths_win.h"
-#include "tools/bench_install/BareInstall.h"
 
 namespace {
 
