@@ -87,7 +87,7 @@ void CreateShortcutOf(SetupState& state, const FileEntry& entry, const std::stri
 
 } // namespace
 
-int InstallFileEntry(size_t position, std::string& installedPath) {
+RunFlow InstallFileEntry(size_t position, std::string& installedPath) {
     SetupState& state = TheState();
     installedPath.clear();
     std::string& destination = state.Files[position].Destination;
@@ -100,29 +100,29 @@ int InstallFileEntry(size_t position, std::string& installedPath) {
     const FileEntry entry = state.Files[position];
 
     if (!entry.IsPiece) {
-        if (InstallVersionedFile(entry.Source, position) == 1)
-            return 1;
+        if (InstallVersionedFile(entry.Source, position) == RunFlow::Stop)
+            return RunFlow::Stop;
     } else {
         std::string assemblyPath;
         switch (NextPieceStep(FetchSourcePiece(entry, assemblyPath), entry.LastPiece)) {
         case PieceStep::StopRun:
-            return 1;
+            return RunFlow::Stop;
         case PieceStep::WaitForMore:
-            return 0;
+            return RunFlow::GoOn;
         case PieceStep::InstallAssembly:
             // A stopped installation keeps the assembled file for a later run.
-            if (InstallVersionedFile(assemblyPath, position) == 1)
-                return 1;
+            if (InstallVersionedFile(assemblyPath, position) == RunFlow::Stop)
+                return RunFlow::Stop;
             DeleteFileA(assemblyPath.c_str());
             break;
         }
     }
     installedPath = state.Files[position].Destination;
     CollapseBackslashes(installedPath);
-    return 0;
+    return RunFlow::GoOn;
 }
 
-int RunCopy() {
+std::optional<int> RunCopy() {
     SetupState& state = TheState();
     HWND page = AsHwnd(state.CurrentPage);
     HWND sectionBar = GetDlgItem(page, IDC_COPY_SECTION_BAR);
@@ -139,10 +139,10 @@ int RunCopy() {
             fileName.Show(FileNamePart(state.Files[file.FileIndex].Destination));
             fileBar.SetPosition(file.FileBarPosition);
             std::string installedPath;
-            if (InstallFileEntry(file.FileIndex, installedPath) != 0)
+            if (InstallFileEntry(file.FileIndex, installedPath) == RunFlow::Stop)
                 return file.StopPosition();
             CreateShortcutOf(state, state.Files[file.FileIndex], installedPath);
         }
     }
-    return 0;
+    return std::nullopt;
 }

@@ -2,13 +2,16 @@
 // progress bars of the copy page and the shortcuts in the program group.
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 
-// Returns 0 when all files were processed, or the 1-based position in Files
-// of the entry that stopped the run.
-int RunCopy();
+#include "install/RunFlow.h"
 
-// Installs Files[position]. Returns 0 (go on) or 1 (stop the run); the
+// Returns nothing when all files were processed, or the 1-based position in
+// Files of the entry that stopped the run.
+std::optional<int> RunCopy();
+
+// Installs Files[position] and says whether the run goes on; the
 // installed path is empty when nothing was installed from this entry (a
 // piece that is not the last).
-int InstallFileEntry(size_t position, std::string& installedPath);
+RunFlow InstallFileEntry(size_t position, std::string& installedPath);

@@ -1,5 +1,7 @@
 #include "install/InstallVersionedFile_win.h"
 
+#include <functional>
+
 #include "install/InstallAttempts_win.h"
 #include "install/InstallPromptBoxes_win.h"
 #include "install/InstallQuestions_win.h"
@@ -35,13 +37,30 @@ PreparedPaths PreparePaths(const std::string& sourcePath, const FileEntry& entry
 // A file that cannot even be handed to the installer (its paths are too long
 // for the installer's buffers, or there is no directory to put it in) fails
 // as the installer reports such a file.
-int FailBeforeInstalling(const PreparedPaths& paths, InstallPrompts& prompts) {
+RunFlow FailBeforeInstalling(const PreparedPaths& paths, InstallPrompts& prompts) {
     const InstallVerdict verdict =
         InterpretInstallResult(VIF_CANNOTCREATE, paths.SourceName, paths.Disk, TheState().InstallAll, prompts);
-    return verdict == InstallVerdict::StopRun ? 1 : 0;
+    return verdict == InstallVerdict::StopRun ? RunFlow::Stop : RunFlow::GoOn;
 }
 
-int InstallSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
+// Runs the request through the installer until it settles. An installed file
+// gets its record; what a file in use does to the run is up to the caller.
+RunFlow InstallAndRecord(const InstallFileRequest& request, const PreparedPaths& paths, InstallPrompts& prompts,
+                         const std::function<RunFlow()>& whenInUse, const std::function<void()>& record) {
+    switch (InstallUntilSettled(request, paths.SourceName, paths.Disk, prompts)) {
+    case InstallVerdict::StopRun:
+        return RunFlow::Stop;
+    case InstallVerdict::Skip:
+        return RunFlow::GoOn;
+    case InstallVerdict::InUse:
+        return whenInUse();
+    default:
+        record();
+        return RunFlow::GoOn;
+    }
+}
+
+RunFlow InstallSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     SetupState& state = TheState();
     const FindFileAnswer found = VersionFindFile(VFFF_ISSHAREDFILE, paths.SourceName, state.Variables.Get("WINPATH"),
                                                  state.Variables.Get("DP"));
@@ -52,7 +71,7 @@ int InstallSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     const std::string target = found.DestinationDirectory + "\\" + paths.DestinationName;
     if (found.Result & VFF_FILEINUSE) {
         ReplaceFileAtRestart(newFile, target, paths.SourceName);
-        return 0;
+        return RunFlow::GoOn;
     }
     state.CurrentDestPath = target;
     state.CurrentSourcePath = newFile;
@@ -63,20 +82,13 @@ int InstallSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     request.SourceDirectory = paths.SourceDirectory;
     request.DestinationDirectory = found.DestinationDirectory;
     request.CurrentDirectory = found.CurrentDirectory;
-    switch (InstallUntilSettled(request, paths.SourceName, paths.Disk, prompts)) {
-    case InstallVerdict::StopRun:
-        return 1;
-    case InstallVerdict::Skip:
-        return 0;
-    case InstallVerdict::InUse:
-        if (ReplaceFileAtRestart(newFile, target, paths.SourceName) == 1)
+    const auto replaceAtRestart = [&] {
+        if (ReplaceFileAtRestart(newFile, target, paths.SourceName) == RestartReplacement::NoVersionInfo)
             TellUser(kInUseText, paths.SourceName);
-        return 0;
-    default:
-        break;
-    }
-    RecordAndRegisterSharedFile(found.DestinationDirectory, paths.DestinationName);
-    return 0;
+        return RunFlow::GoOn;
+    };
+    return InstallAndRecord(request, paths, prompts, replaceAtRestart,
+                            [&] { RecordAndRegisterSharedFile(found.DestinationDirectory, paths.DestinationName); });
 }
 
 bool Exists(const std::string& path) {
@@ -102,7 +114,7 @@ void RecordNonSharedFile(const std::string& installedPath) {
 
 // The existing file is never touched before the installer replaces it, so a
 // skipped or failed installation leaves it as it was.
-int InstallNonSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
+RunFlow InstallNonSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     SetupState& state = TheState();
     std::string target = paths.Destination;
     CollapseBackslashes(target);
@@ -112,7 +124,7 @@ int InstallNonSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     if (Exists(target) && !state.OverwriteAll) {
         switch (AskOverwrite()) {
         case OverwriteAnswer::No:
-            return 0;
+            return RunFlow::GoOn;
         case OverwriteAnswer::OverwriteEveryFile:
             state.OverwriteAll = 1;
             break;
@@ -129,24 +141,17 @@ int InstallNonSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     request.DestinationName = longForm.Name;
     request.SourceDirectory = paths.SourceDirectory;
     request.DestinationDirectory = ShortDirectoryOf(longForm.Directory);
-    switch (InstallUntilSettled(request, paths.SourceName, paths.Disk, prompts)) {
-    case InstallVerdict::StopRun:
-        return 1;
-    case InstallVerdict::Skip:
-        return 0;
-    case InstallVerdict::InUse:
+    const auto stopInUse = [&] {
         TellUser(kInUseText, paths.SourceName);
-        return 1;
-    default:
-        break;
-    }
-    RecordNonSharedFile(request.DestinationDirectory + "\\" + request.DestinationName);
-    return 0;
+        return RunFlow::Stop;
+    };
+    return InstallAndRecord(request, paths, prompts, stopInUse,
+                            [&] { RecordNonSharedFile(request.DestinationDirectory + "\\" + request.DestinationName); });
 }
 
 }
 
-int InstallVersionedFile(const std::string& sourcePath, size_t position) {
+RunFlow InstallVersionedFile(const std::string& sourcePath, size_t position) {
     SetupState& state = TheState();
     const FileEntry& entry = state.Files[position];
     const PreparedPaths paths = PreparePaths(sourcePath, entry);

@@ -5,9 +5,10 @@
 #include <cstddef>
 #include <string>
 
+#include "install/RunFlow.h"
+
 // sourcePath is the entry's Source, or the assembly file of a split file.
 // The entry's Destination must be resolved already (the copy run does it):
 // resolving it a second time would read brackets of a literal path, such as
 // a typed "C:\Games [2026]\", as references.
-// Returns 0 to go on with the next file, 1 to stop the copy run.
-int InstallVersionedFile(const std::string& sourcePath, size_t position);
+RunFlow InstallVersionedFile(const std::string& sourcePath, size_t position);

@@ -73,23 +73,23 @@ bool ScheduleReplacement(const std::string& copyPath, const std::string& destina
 
 }
 
-int ReplaceFileAtRestart(const std::string& sourcePath, const std::string& destinationPath,
+RestartReplacement ReplaceFileAtRestart(const std::string& sourcePath, const std::string& destinationPath,
                          const std::string& sourceName) {
     const auto newFile = ReadVersionInfo(sourcePath);
     const auto fileInUse = ReadVersionInfo(destinationPath);
     if (!newFile || !fileInUse)
-        return 1;
+        return RestartReplacement::NoVersionInfo;
     // Major and minor only: a new build of the same version still replaces.
     if (static_cast<int32_t>(newFile->FileVersionMS) < static_cast<int32_t>(fileInUse->FileVersionMS))
-        return 0;
+        return RestartReplacement::Handled;
 
     const std::string copyPath = CopyToFreeTemporaryName(sourcePath, sourceName);
     if (copyPath.empty()) {
         TellUser("Failed to copy file", "Error");
-        return 0;
+        return RestartReplacement::Handled;
     }
     // A copy that nothing will move is of no use to anyone.
     if (!ScheduleReplacement(copyPath, destinationPath))
         DeleteFileA(copyPath.c_str());
-    return 0;
+    return RestartReplacement::Handled;
 }

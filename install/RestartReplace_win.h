@@ -6,9 +6,10 @@
 #include <string>
 
 // sourcePath is the new file, destinationPath the file in use, sourceName
-// the new file's short name, which names the temporary copy. Returns 1 when
-// either file has no version information and nothing was done; otherwise 0:
-// the replacement is scheduled, or not needed because the file in place is
-// newer (major and minor version), or it failed and the user was told.
-int ReplaceFileAtRestart(const std::string& sourcePath, const std::string& destinationPath,
+// the new file's short name, which names the temporary copy. Handled: the
+// replacement is scheduled, or not needed because the file in place is newer
+// (major and minor version), or it failed and the user was told.
+enum class RestartReplacement { Handled, NoVersionInfo };
+
+RestartReplacement ReplaceFileAtRestart(const std::string& sourcePath, const std::string& destinationPath,
                          const std::string& sourceName);

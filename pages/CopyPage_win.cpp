@@ -45,7 +45,7 @@ void InstallEverything(HWND page) {
     SendDlgItemMessageA(page, IDC_COPY_SECTION_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, high));
     RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
-    if (RunCopy() != 0)
+    if (RunCopy())
         QuitSetup(QuitMode::AtOnce);
 
     // Also after a stop, so that the uninstaller can take away what was installed.

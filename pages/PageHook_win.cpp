@@ -16,7 +16,7 @@ void HandleCommand(HWND page, WPARAM wParam, LPARAM lParam) {
         EndDialog(page, kResultNext);
         break;
     case IDC_CANCEL:
-        if (QuitSetup(QuitMode::Ask) == 1)
+        if (QuitSetup(QuitMode::Ask))
             EndDialog(page, kResultCancelled);
         break;
     case 0: // script-defined controls all have id 0

@@ -7,5 +7,5 @@ enum class QuitMode {
 };
 
 // Posts the quit request (PostQuitMessage with the mode's number as code)
-// and returns 1 when the run is ending; returns 0 when the user chose to go on.
-int QuitSetup(QuitMode mode);
+// and returns true when the run is ending; false when the user chose to go on.
+bool QuitSetup(QuitMode mode);

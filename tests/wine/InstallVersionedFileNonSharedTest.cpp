@@ -25,7 +25,7 @@ protected:
     ScratchDirectory application_;
     EngineState engine_{application_.Path()};
 
-    int Install(const std::string& source, const std::string& destination) {
+    RunFlow Install(const std::string& source, const std::string& destination) {
         return InstallVersionedFile(source, engine_.AddFile(source, destination, false, 3));
     }
 
@@ -37,7 +37,7 @@ TEST_F(NonSharedInstall, NewFileKeepsLongNameAndIsRecordedShort) {
     const std::string destination = directory + "\\Read Me First.text";
     DialogWatcher watcher({});
 
-    EXPECT_EQ(Install(FixturePath("plain.dat"), destination), 0);
+    EXPECT_EQ(Install(FixturePath("plain.dat"), destination), RunFlow::GoOn);
 
     EXPECT_TRUE(watcher.Finish().empty());
     EXPECT_EQ(FileNamesIn(directory), std::vector<std::string>{"Read Me First.text"});
@@ -52,7 +52,7 @@ TEST_F(NonSharedInstall, NewFileKeepsLongNameAndIsRecordedShort) {
 TEST_F(NonSharedInstall, DoubledBackslashesAreInstalledAndRecordedSingle) {
     const std::string destination = application_.Path() + "\\\\Data\\\\values.dat";
 
-    EXPECT_EQ(Install(FixturePath("plain.dat"), destination), 0);
+    EXPECT_EQ(Install(FixturePath("plain.dat"), destination), RunFlow::GoOn);
 
     const std::string single = application_.PathOf("Data\\values.dat");
     EXPECT_TRUE(FileExists(single));
@@ -73,7 +73,7 @@ protected:
 TEST_F(ExistingDestination, AnsweredNoStaysByteIdentical) {
     DialogWatcher watcher(Clicks({IDC_OVERWRITE_NO}), {IDC_OVERWRITE_PATH});
 
-    EXPECT_EQ(Install(FixturePath("plain.dat"), destination_), 0);
+    EXPECT_EQ(Install(FixturePath("plain.dat"), destination_), RunFlow::GoOn);
 
     const auto& seen = watcher.Finish();
     ASSERT_EQ(seen.size(), 1u);
@@ -88,7 +88,7 @@ TEST_F(ExistingDestination, AnsweredNoStaysByteIdentical) {
 TEST_F(ExistingDestination, AnsweredYesIsReplaced) {
     DialogWatcher watcher(Clicks({IDC_OVERWRITE_YES}));
 
-    EXPECT_EQ(Install(FixturePath("plain.dat"), destination_), 0);
+    EXPECT_EQ(Install(FixturePath("plain.dat"), destination_), RunFlow::GoOn);
 
     EXPECT_EQ(watcher.Finish().size(), 1u);
     EXPECT_EQ(FileBytesOf(destination_), FileBytesOf(FixturePath("plain.dat")));
@@ -101,8 +101,8 @@ TEST_F(ExistingDestination, OverwriteEveryFileIsNotAskedAgain) {
     ASSERT_TRUE(WriteTextFile(second, kUserBytes));
     DialogWatcher watcher(Clicks({IDC_OVERWRITE_ALL}));
 
-    EXPECT_EQ(Install(FixturePath("plain.dat"), destination_), 0);
-    EXPECT_EQ(Install(FixturePath("plain.dat"), second), 0);
+    EXPECT_EQ(Install(FixturePath("plain.dat"), destination_), RunFlow::GoOn);
+    EXPECT_EQ(Install(FixturePath("plain.dat"), second), RunFlow::GoOn);
 
     EXPECT_EQ(watcher.Finish().size(), 1u);
     EXPECT_EQ(TheState().OverwriteAll, 1);
@@ -116,7 +116,7 @@ TEST_F(ExistingDestination, OverwriteEveryFileIsNotAskedAgain) {
 TEST_F(ExistingDestination, KeepsItsBytesWhenTheSourceIsIgnored) {
     DialogWatcher watcher(Clicks({IDC_OVERWRITE_YES, IDIGNORE}));
 
-    EXPECT_EQ(Install(application_.PathOf("missing\\absent.dll"), destination_), 0);
+    EXPECT_EQ(Install(application_.PathOf("missing\\absent.dll"), destination_), RunFlow::GoOn);
 
     const auto& seen = watcher.Finish();
     ASSERT_EQ(seen.size(), 2u);
@@ -132,7 +132,7 @@ TEST_F(NonSharedInstall, IgnoredSourceLeavesNoFileBehind) {
     const std::string destination = application_.PathOf("New Folder\\new file.dll");
     DialogWatcher watcher(Clicks({IDIGNORE}));
 
-    EXPECT_EQ(Install(application_.PathOf("missing\\absent.dll"), destination), 0);
+    EXPECT_EQ(Install(application_.PathOf("missing\\absent.dll"), destination), RunFlow::GoOn);
 
     EXPECT_EQ(watcher.Finish().size(), 1u);
     EXPECT_TRUE(FileNamesIn(application_.PathOf("New Folder")).empty());
@@ -149,7 +149,7 @@ TEST_F(NonSharedInstall, RetryAfterInsertingTheDiskInstalls) {
     };
     DialogWatcher watcher({DialogAnswer{IDRETRY, false, insertDisk}});
 
-    EXPECT_EQ(Install(disk + "\\library.dll", destination), 0);
+    EXPECT_EQ(Install(disk + "\\library.dll", destination), RunFlow::GoOn);
 
     const auto& seen = watcher.Finish();
     ASSERT_EQ(seen.size(), 1u);
@@ -164,7 +164,7 @@ TEST_F(NonSharedInstall, OverlongDestinationFailsClearly) {
     const std::string destination = application_.PathOf(std::string(240, 'd') + "\\file.dat");
     DialogWatcher watcher(Clicks({IDOK}));
 
-    EXPECT_EQ(Install(FixturePath("plain.dat"), destination), 1);
+    EXPECT_EQ(Install(FixturePath("plain.dat"), destination), RunFlow::Stop);
 
     const auto& seen = watcher.Finish();
     ASSERT_EQ(seen.size(), 1u);
@@ -181,7 +181,7 @@ TEST_F(NonSharedInstall, FileInUseStopsTheRun) {
     ASSERT_TRUE(holder.IsHolding());
     DialogWatcher watcher(Clicks({IDC_OVERWRITE_YES, IDOK}));
 
-    EXPECT_EQ(Install(FixturePath("ver2005.dll"), busy), 1);
+    EXPECT_EQ(Install(FixturePath("ver2005.dll"), busy), RunFlow::Stop);
 
     const auto& seen = watcher.Finish();
     ASSERT_EQ(seen.size(), 2u);

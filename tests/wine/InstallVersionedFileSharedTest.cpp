@@ -23,7 +23,7 @@ protected:
     SystemFiles systemFiles_;
 
     // The entry names a directory of its own; only its file name counts.
-    int Install(const std::string& fixture, const std::string& name) {
+    RunFlow Install(const std::string& fixture, const std::string& name) {
         const size_t position = engine_.AddFile(FixturePath(fixture), application_.PathOf("elsewhere\\" + name), true);
         return InstallVersionedFile(FixturePath(fixture), position);
     }
@@ -37,7 +37,7 @@ TEST_F(SharedInstall, GoesToRecommendedDirectoryAndRegisters) {
     const std::string installed = systemFiles_.Claim("sharedreg.dll");
     DialogWatcher watcher({});
 
-    EXPECT_EQ(Install("ver20.dll", "sharedreg.dll"), 0);
+    EXPECT_EQ(Install("ver20.dll", "sharedreg.dll"), RunFlow::GoOn);
 
     EXPECT_TRUE(watcher.Finish().empty());
     EXPECT_EQ(VersionMSOf(installed), 0x00020000u);
@@ -50,7 +50,7 @@ TEST_F(SharedInstall, GoesToRecommendedDirectoryAndRegisters) {
 TEST_F(SharedInstall, LibraryWithoutRegistrationIsRecordedSo) {
     systemFiles_.Claim("sharednoreg.dll");
 
-    EXPECT_EQ(Install("noreg.dll", "sharednoreg.dll"), 0);
+    EXPECT_EQ(Install("noreg.dll", "sharednoreg.dll"), RunFlow::GoOn);
 
     EXPECT_EQ(engine_.Log(), Record("sharednoreg.dll", "NOAUTOREGSVR\r\n"));
 }
@@ -58,7 +58,7 @@ TEST_F(SharedInstall, LibraryWithoutRegistrationIsRecordedSo) {
 TEST_F(SharedInstall, DataFileGetsNoRegistrationLine) {
     const std::string installed = systemFiles_.Claim("shareddata.dat");
 
-    EXPECT_EQ(Install("plain.dat", "shareddata.dat"), 0);
+    EXPECT_EQ(Install("plain.dat", "shareddata.dat"), RunFlow::GoOn);
 
     EXPECT_EQ(FileBytesOf(installed), FileBytesOf(FixturePath("plain.dat")));
     EXPECT_EQ(engine_.Log(), Record("shareddata.dat", ""));
@@ -68,7 +68,7 @@ TEST_F(SharedInstall, FailedRegistrationIsShownAndStillRecorded) {
     const std::string installed = systemFiles_.Claim("sharedfail.dll");
     DialogWatcher watcher(Clicks({IDOK}));
 
-    EXPECT_EQ(Install("regfalse.dll", "sharedfail.dll"), 0);
+    EXPECT_EQ(Install("regfalse.dll", "sharedfail.dll"), RunFlow::GoOn);
 
     const auto& seen = watcher.Finish();
     ASSERT_EQ(seen.size(), 1u);
@@ -89,7 +89,7 @@ TEST_F(SharedInstall, OverlongApplicationDirectoryFailsClearly) {
     const auto fixturesBefore = FileNamesIn(FixtureDirectory());
     DialogWatcher watcher(Clicks({IDOK}));
 
-    EXPECT_EQ(Install("ver20.dll", "sharedlong.dll"), 1);
+    EXPECT_EQ(Install("ver20.dll", "sharedlong.dll"), RunFlow::Stop);
 
     const auto& seen = watcher.Finish();
     ASSERT_EQ(seen.size(), 1u);
@@ -130,7 +130,7 @@ protected:
 TEST_F(OlderSharedFile, AnsweredNoIsSkippedWithoutRecordOrCopy) {
     DialogWatcher watcher(Clicks({IDOK, IDNO}));
 
-    EXPECT_EQ(Install("ver19.dll", "sharedold.dll"), 0);
+    EXPECT_EQ(Install("ver19.dll", "sharedold.dll"), RunFlow::GoOn);
 
     ExpectTemporaryNoticeThenQuestion(watcher.Finish());
     EXPECT_EQ(VersionLSOf(installed_), 5u);
@@ -141,7 +141,7 @@ TEST_F(OlderSharedFile, AnsweredNoIsSkippedWithoutRecordOrCopy) {
 TEST_F(OlderSharedFile, AnsweredYesIsForced) {
     DialogWatcher watcher(Clicks({IDOK, IDYES}));
 
-    EXPECT_EQ(Install("ver19.dll", "sharedold.dll"), 0);
+    EXPECT_EQ(Install("ver19.dll", "sharedold.dll"), RunFlow::GoOn);
 
     ExpectTemporaryNoticeThenQuestion(watcher.Finish());
     EXPECT_EQ(VersionMSOf(installed_), 0x00010009u);
@@ -160,7 +160,7 @@ TEST_F(SharedInstall, FileInUseIsScheduledThroughDelayedMove) {
     ASSERT_TRUE(holder.IsHolding());
     DialogWatcher watcher({});
 
-    EXPECT_EQ(Install("ver2005.dll", "sharedbusy.dll"), 0);
+    EXPECT_EQ(Install("ver2005.dll", "sharedbusy.dll"), RunFlow::GoOn);
 
     EXPECT_TRUE(watcher.Finish().empty());
     EXPECT_EQ(engine_.Log(), "");

@@ -141,7 +141,7 @@ TEST_F(RestartReplaceInWindows98Process, FileInUseGoesToWininitBesideOtherProgra
     DialogWatcher watcher({});
 
     const size_t position = engine.AddFile(FixturePath("ver2005.dll"), application.PathOf("Shared Busy Control.ocx"), true);
-    EXPECT_EQ(InstallVersionedFile(FixturePath("ver2005.dll"), position), 0);
+    EXPECT_EQ(InstallVersionedFile(FixturePath("ver2005.dll"), position), RunFlow::GoOn);
 
     EXPECT_TRUE(watcher.Finish().empty());
     EXPECT_EQ(engine.Log(), "");
@@ -173,7 +173,7 @@ TEST_F(RestartReplaceInWindows98Process, UnreadableWininitIsLeftAloneAndReported
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(locked);
 
-        EXPECT_EQ(ReplaceFileAtRestart(FixturePath("ver2005.dll"), destination, "ver2005.dll"), 0);
+        EXPECT_EQ(ReplaceFileAtRestart(FixturePath("ver2005.dll"), destination, "ver2005.dll"), RestartReplacement::Handled);
     }
 
     const auto& seen = watcher.Finish();

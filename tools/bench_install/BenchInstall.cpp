@@ -118,7 +118,7 @@ bool Engine(const std::string& sources, const std::string& destination, const Fi
     state.UninstallLogStream.Open(CreateLogFileSink(destination + "\\Uninstall.log"), nullptr);
     bool ok = true;
     for (int index = 0; index < set.Count && ok; ++index)
-        ok = InstallVersionedFile(state.Files[index].Source, index) == 0;
+        ok = InstallVersionedFile(state.Files[index].Source, index) == RunFlow::GoOn;
     state.UninstallLogStream.Close();
     return ok;
 }
