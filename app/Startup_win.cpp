@@ -8,6 +8,7 @@
 #include "app/WininitCheck_win.h"
 #include "pages/PageHook_win.h"
 #include "script/Commands.h"
+#include "windows/ComPtr_win.h"
 #include "windows/Platform_win.h"
 #include "windows/ProcessState_win.h"
 #include "windows/SetupWindow_win.h"
@@ -91,7 +92,7 @@ int RunSetup(HINSTANCE instance) {
     state.Instance = instance;
     state.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
     state.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
-    CoInitialize(nullptr);
+    const ComApartment com;
 
     HWND splash = CreateSetupWindow(nullptr, SplashClassName, nullptr, WS_POPUP | WS_BORDER | WS_SYSMENU,
                                     state.ScreenWidth / 2 - 200, state.ScreenHeight / 2 - 100, 400, 200);
@@ -128,6 +129,5 @@ int RunSetup(HINSTANCE instance) {
     KillTimer(main, timer);
     UnregisterClassA(SplashClassName, instance);
     UnregisterClassA(MainClassName, instance);
-    CoUninitialize();
     return ExitNormal;
 }

@@ -1,4 +1,4 @@
-#include "pages/CopyPage_win.h"
+#include "pages/PageProcs_win.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,7 @@
-#include "pages/DestPage_win.h"
+#include "pages/PageProcs_win.h"
+
+#include <cstdint>
+#include <string>
 
 #include "pages/ChoiceRules.h"
 #include "pages/PageHook_win.h"
@@ -13,6 +16,29 @@
 namespace {
 
 using GetDiskFreeSpaceExFn = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
+
+// Free bytes available to the user on the drive that the path's first three
+// characters name; 0 when they name none or it cannot be read.
+uint64_t QueryFreeSpace(const std::string& path) {
+    if (!PathNamesDriveRoot(path))
+        return 0;
+    // Found at run time: the first Windows 95 has only the cluster query.
+    Library kernel(LoadLibraryA("KERNEL32.DLL"));
+    if (!kernel)
+        return 0;
+    const std::string root = DriveRootOf(path);
+    const auto freeSpaceEx = ProcAddress<GetDiskFreeSpaceExFn>(kernel.get(), "GetDiskFreeSpaceExA");
+    if (freeSpaceEx) {
+        ULARGE_INTEGER available{}, total{}, totalFree{};
+        if (!freeSpaceEx(root.c_str(), &available, &total, &totalFree))
+            return 0;
+        return available.QuadPart;
+    }
+    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
+    if (!GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters))
+        return 0;
+    return FreeBytesFromClusters(freeClusters, sectorsPerCluster, bytesPerSector);
+}
 
 // Next: with "Ask if non-existing directory should be created" checked, a
 // missing directory needs a Yes. Returns false when the user vetoes.
@@ -44,27 +70,6 @@ void ChooseFolder(HWND page) {
 }
 
 } // namespace
-
-uint64_t QueryFreeSpace(const std::string& path) {
-    if (!PathNamesDriveRoot(path))
-        return 0;
-    // Found at run time: the first Windows 95 has only the cluster query.
-    Library kernel(LoadLibraryA("KERNEL32.DLL"));
-    if (!kernel)
-        return 0;
-    const std::string root = DriveRootOf(path);
-    const auto freeSpaceEx = ProcAddress<GetDiskFreeSpaceExFn>(kernel.get(), "GetDiskFreeSpaceExA");
-    if (freeSpaceEx) {
-        ULARGE_INTEGER available{}, total{}, totalFree{};
-        if (!freeSpaceEx(root.c_str(), &available, &total, &totalFree))
-            return 0;
-        return available.QuadPart;
-    }
-    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
-    if (!GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters))
-        return 0;
-    return FreeBytesFromClusters(freeClusters, sectorsPerCluster, bytesPerSector);
-}
 
 INT_PTR CALLBACK DestPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);

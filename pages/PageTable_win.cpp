@@ -1,10 +1,6 @@
 #include "pages/PageTable_win.h"
 
-#include "pages/CopyPage_win.h"
-#include "pages/DestPage_win.h"
-#include "pages/ProgramGroupPage_win.h"
-#include "pages/SectionsPage_win.h"
-#include "pages/WelcomePage_win.h"
+#include "pages/PageProcs_win.h"
 
 namespace {
 

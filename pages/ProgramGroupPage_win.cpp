@@ -1,4 +1,4 @@
-#include "pages/ProgramGroupPage_win.h"
+#include "pages/PageProcs_win.h"
 
 #include "pages/ChoiceRules.h"
 #include "pages/PageHook_win.h"

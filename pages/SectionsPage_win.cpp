@@ -1,4 +1,4 @@
-#include "pages/SectionsPage_win.h"
+#include "pages/PageProcs_win.h"
 
 #include <commctrl.h>
 

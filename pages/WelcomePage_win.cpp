@@ -1,4 +1,4 @@
-#include "pages/WelcomePage_win.h"
+#include "pages/PageProcs_win.h"
 
 #include "pages/PageHook_win.h"
 #include "resources/resource.h"

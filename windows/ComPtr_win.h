@@ -1,7 +1,7 @@
 // Owns one reference to a COM interface and releases it when the scope ends,
 // so early returns after a failing call never leak an object.
 #pragma once
-#include <unknwn.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -39,4 +39,20 @@ public:
 
 private:
     Interface* pointer_ = nullptr;
+};
+
+// COM on this thread for the scope's lifetime: CoUninitialize on every way
+// out, and only when CoInitialize succeeded (S_FALSE counts: already open).
+class ComApartment {
+public:
+    ComApartment() : initialized_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComApartment() {
+        if (initialized_)
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialized_;
 };
