@@ -1,5 +1,6 @@
 #include "install/InstallQuestions_win.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "install/VersionInfo_win.h"
@@ -17,8 +18,28 @@ void ShowLanguageOf(HWND dialog, const std::string& path, int languageField, int
     SetDlgItemTextA(dialog, codePageField, std::to_string(info->CodePage).c_str());
 }
 
+// A button that ends a question dialog with its answer; some also set
+// InstallAll for the rest of the run.
+struct AnswerButton {
+    int Id;
+    INT_PTR Answer;
+    bool SetsInstallAll;
+};
+
+// WM_COMMAND of a question dialog: ends it when one of its answer buttons
+// was clicked. Escape and the close box (IDCANCEL) match none.
+INT_PTR EndOnAnswer(HWND dialog, WPARAM wParam, std::initializer_list<AnswerButton> buttons) {
+    for (const AnswerButton& button : buttons)
+        if (LOWORD(wParam) == button.Id) {
+            if (button.SetsInstallAll)
+                TheState().InstallAll = 1;
+            EndDialog(dialog, button.Answer);
+        }
+    return TRUE;
+}
+
 INT_PTR CALLBACK LanguageConflictProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    SetupState& state = TheState();
+    const SetupState& state = TheState();
     switch (message) {
     case WM_INITDIALOG:
         SetDlgItemTextA(dialog, IDC_CONFLICT_SOURCE_PATH, state.CurrentSourcePath.c_str());
@@ -27,21 +48,10 @@ INT_PTR CALLBACK LanguageConflictProc(HWND dialog, UINT message, WPARAM wParam, 
         ShowLanguageOf(dialog, state.CurrentDestPath, IDC_CONFLICT_DEST_LANGUAGE, IDC_CONFLICT_DEST_CODEPAGE);
         return TRUE;
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_CONFLICT_YES:
-            EndDialog(dialog, static_cast<INT_PTR>(LanguageAnswer::Yes));
-            break;
-        case IDC_CONFLICT_NO:
-            EndDialog(dialog, static_cast<INT_PTR>(LanguageAnswer::No));
-            break;
-        case IDC_CONFLICT_INSTALL_ALL:
-            state.InstallAll = 1;
-            EndDialog(dialog, static_cast<INT_PTR>(LanguageAnswer::InstallAll));
-            break;
-        default:
-            break;
-        }
-        return TRUE;
+        return EndOnAnswer(dialog, wParam,
+                           {{IDC_CONFLICT_YES, static_cast<INT_PTR>(LanguageAnswer::Yes), false},
+                            {IDC_CONFLICT_NO, static_cast<INT_PTR>(LanguageAnswer::No), false},
+                            {IDC_CONFLICT_INSTALL_ALL, static_cast<INT_PTR>(LanguageAnswer::InstallAll), true}});
     default:
         return FALSE;
     }
@@ -53,21 +63,10 @@ INT_PTR CALLBACK OverwriteProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         SetDlgItemTextA(dialog, IDC_OVERWRITE_PATH, TheState().CurrentDestPath.c_str());
         return TRUE;
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_OVERWRITE_YES:
-            EndDialog(dialog, static_cast<INT_PTR>(OverwriteAnswer::Yes));
-            break;
-        case IDC_OVERWRITE_NO:
-            EndDialog(dialog, static_cast<INT_PTR>(OverwriteAnswer::No));
-            break;
-        case IDC_OVERWRITE_ALL:
-            TheState().InstallAll = 1;
-            EndDialog(dialog, static_cast<INT_PTR>(OverwriteAnswer::OverwriteEveryFile));
-            break;
-        default:
-            break;
-        }
-        return TRUE;
+        return EndOnAnswer(dialog, wParam,
+                           {{IDC_OVERWRITE_YES, static_cast<INT_PTR>(OverwriteAnswer::Yes), false},
+                            {IDC_OVERWRITE_NO, static_cast<INT_PTR>(OverwriteAnswer::No), false},
+                            {IDC_OVERWRITE_ALL, static_cast<INT_PTR>(OverwriteAnswer::OverwriteEveryFile), true}});
     default:
         return FALSE;
     }
