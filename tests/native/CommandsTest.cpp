@@ -3,7 +3,6 @@
 #include <map>
 
 #include "script/Commands.h"
-#include "script/Numbers.h"
 
 namespace {
 
@@ -46,23 +45,6 @@ protected:
 };
 
 } // namespace
-
-TEST(Numbers, ReadLikeTheCLibraryAndClamp) {
-    EXPECT_EQ(ReadNumber("  42xyz"), 42);
-    EXPECT_EQ(ReadNumber("-17"), -17);
-    EXPECT_EQ(ReadNumber("+8"), 8);
-    EXPECT_EQ(ReadNumber("abc"), 0);
-    EXPECT_EQ(ReadNumber(""), 0);
-    EXPECT_EQ(ReadNumber("- 5"), 0);
-    EXPECT_EQ(ReadNumber("99999999999999999999"), 2147483647);
-    EXPECT_EQ(ReadNumber("-99999999999999999999"), -2147483647 - 1);
-    EXPECT_EQ(ReadNumber("-2147483648"), -2147483647 - 1);
-    EXPECT_EQ(ReadFlag("7"), 1);
-    EXPECT_EQ(ReadFlag("x"), 0);
-    EXPECT_EQ(ReadColourComponent("256"), 0);
-    EXPECT_EQ(ReadColourComponent("-1"), 255);
-    EXPECT_EQ(ReadColourComponent("300"), 44);
-}
 
 TEST_F(Commands, UnknownNamesAreSkippedWhateverTheirCount) {
     EXPECT_EQ(Run("setappname", {"a", "b", "c"}), StatementResult::Continue);
