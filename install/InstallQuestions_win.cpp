@@ -1,6 +1,5 @@
 #include "install/InstallQuestions_win.h"
 
-#include <initializer_list>
 #include <string>
 
 #include "install/VersionInfo_win.h"
@@ -26,76 +25,69 @@ struct AnswerButton {
     bool SetsInstallAll;
 };
 
-// WM_COMMAND of a question dialog: ends it when one of its answer buttons
-// was clicked. Escape and the close box (IDCANCEL) match none.
-INT_PTR EndOnAnswer(HWND dialog, WPARAM wParam, std::initializer_list<AnswerButton> buttons) {
-    for (const AnswerButton& button : buttons)
-        if (LOWORD(wParam) == button.Id) {
-            if (button.SetsInstallAll)
-                TheState().InstallAll = 1;
-            EndDialog(dialog, button.Answer);
-        }
-    return TRUE;
-}
-
-INT_PTR CALLBACK LanguageConflictProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+void ShowLanguageConflictPaths(HWND dialog) {
     const SetupState& state = TheState();
+    SetDlgItemTextA(dialog, IDC_CONFLICT_SOURCE_PATH, state.CurrentSourcePath.c_str());
+    SetDlgItemTextA(dialog, IDC_CONFLICT_DEST_PATH, state.CurrentDestPath.c_str());
+    ShowLanguageOf(dialog, state.CurrentSourcePath, IDC_CONFLICT_SOURCE_LANGUAGE, IDC_CONFLICT_SOURCE_CODEPAGE);
+    ShowLanguageOf(dialog, state.CurrentDestPath, IDC_CONFLICT_DEST_LANGUAGE, IDC_CONFLICT_DEST_CODEPAGE);
+}
+
+void ShowOverwritePath(HWND dialog) {
+    SetDlgItemTextA(dialog, IDC_OVERWRITE_PATH, TheState().CurrentDestPath.c_str());
+}
+
+constexpr AnswerButton kLanguageButtons[] = {
+    {IDC_CONFLICT_YES, static_cast<INT_PTR>(LanguageAnswer::Yes), false},
+    {IDC_CONFLICT_NO, static_cast<INT_PTR>(LanguageAnswer::No), false},
+    {IDC_CONFLICT_INSTALL_ALL, static_cast<INT_PTR>(LanguageAnswer::InstallAll), true},
+};
+constexpr AnswerButton kOverwriteButtons[] = {
+    {IDC_OVERWRITE_YES, static_cast<INT_PTR>(OverwriteAnswer::Yes), false},
+    {IDC_OVERWRITE_NO, static_cast<INT_PTR>(OverwriteAnswer::No), false},
+    {IDC_OVERWRITE_ALL, static_cast<INT_PTR>(OverwriteAnswer::OverwriteEveryFile), true},
+};
+
+// A question dialog: Show fills its fields; a click on one of its answer
+// buttons ends it. Escape and the close box (IDCANCEL) match none.
+template <void (*Show)(HWND), const AnswerButton (&Buttons)[3]>
+INT_PTR CALLBACK QuestionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        SetDlgItemTextA(dialog, IDC_CONFLICT_SOURCE_PATH, state.CurrentSourcePath.c_str());
-        SetDlgItemTextA(dialog, IDC_CONFLICT_DEST_PATH, state.CurrentDestPath.c_str());
-        ShowLanguageOf(dialog, state.CurrentSourcePath, IDC_CONFLICT_SOURCE_LANGUAGE, IDC_CONFLICT_SOURCE_CODEPAGE);
-        ShowLanguageOf(dialog, state.CurrentDestPath, IDC_CONFLICT_DEST_LANGUAGE, IDC_CONFLICT_DEST_CODEPAGE);
+        Show(dialog);
         return TRUE;
     case WM_COMMAND:
-        return EndOnAnswer(dialog, wParam,
-                           {{IDC_CONFLICT_YES, static_cast<INT_PTR>(LanguageAnswer::Yes), false},
-                            {IDC_CONFLICT_NO, static_cast<INT_PTR>(LanguageAnswer::No), false},
-                            {IDC_CONFLICT_INSTALL_ALL, static_cast<INT_PTR>(LanguageAnswer::InstallAll), true}});
+        for (const AnswerButton& button : Buttons)
+            if (LOWORD(wParam) == button.Id) {
+                if (button.SetsInstallAll)
+                    TheState().InstallAll = 1;
+                EndDialog(dialog, button.Answer);
+            }
+        return TRUE;
     default:
         return FALSE;
     }
 }
 
-INT_PTR CALLBACK OverwriteProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        SetDlgItemTextA(dialog, IDC_OVERWRITE_PATH, TheState().CurrentDestPath.c_str());
-        return TRUE;
-    case WM_COMMAND:
-        return EndOnAnswer(dialog, wParam,
-                           {{IDC_OVERWRITE_YES, static_cast<INT_PTR>(OverwriteAnswer::Yes), false},
-                            {IDC_OVERWRITE_NO, static_cast<INT_PTR>(OverwriteAnswer::No), false},
-                            {IDC_OVERWRITE_ALL, static_cast<INT_PTR>(OverwriteAnswer::OverwriteEveryFile), true}});
-    default:
-        return FALSE;
-    }
-}
-
-INT_PTR RunDialog(int templateId, WindowHandle owner, DLGPROC procedure) {
-    return DialogBoxParamA(TheInstance(), MAKEINTRESOURCEA(templateId), AsHwnd(owner), procedure, 0);
+// Runs the question dialog modally and converts its end code to the answer;
+// a dialog that cannot be shown (or any other code) counts as No.
+template <typename Answer, void (*Show)(HWND), const AnswerButton (&Buttons)[3]>
+Answer AskQuestion(int templateId, WindowHandle owner) {
+    const INT_PTR result = DialogBoxParamA(TheInstance(), MAKEINTRESOURCEA(templateId), AsHwnd(owner),
+                                           QuestionProc<Show, Buttons>, 0);
+    for (const AnswerButton& button : Buttons)
+        if (result == button.Answer)
+            return static_cast<Answer>(result);
+    return Answer::No;
 }
 
 }
 
 LanguageAnswer ShowLanguageConflict() {
-    switch (RunDialog(IDD_LANGUAGE_CONFLICT, TheState().MainWindow, LanguageConflictProc)) {
-    case static_cast<INT_PTR>(LanguageAnswer::Yes):
-        return LanguageAnswer::Yes;
-    case static_cast<INT_PTR>(LanguageAnswer::InstallAll):
-        return LanguageAnswer::InstallAll;
-    default:
-        return LanguageAnswer::No;
-    }
+    return AskQuestion<LanguageAnswer, ShowLanguageConflictPaths, kLanguageButtons>(IDD_LANGUAGE_CONFLICT,
+                                                                                    TheState().MainWindow);
 }
 
 OverwriteAnswer AskOverwrite() {
-    switch (RunDialog(IDD_OVERWRITE, TheState().CurrentPage, OverwriteProc)) {
-    case static_cast<INT_PTR>(OverwriteAnswer::Yes):
-        return OverwriteAnswer::Yes;
-    case static_cast<INT_PTR>(OverwriteAnswer::OverwriteEveryFile):
-        return OverwriteAnswer::OverwriteEveryFile;
-    default:
-        return OverwriteAnswer::No;
-    }
+    return AskQuestion<OverwriteAnswer, ShowOverwritePath, kOverwriteButtons>(IDD_OVERWRITE, TheState().CurrentPage);
 }

@@ -35,43 +35,26 @@ private:
     T value_ = Traits::Invalid();
 };
 
-struct FileHandleTraits {
+// The traits of a handle type: its failure value and its release call.
+template <typename T, auto Release>
+struct NullHandleTraits {
+    static T Invalid() { return nullptr; }
+    static void Close(T h) { Release(h); }
+};
+template <auto Release>
+struct InvalidValueHandleTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE h) { CloseHandle(h); }
-};
-// Handles whose failure value is null (OpenProcess, CreateThread, ...).
-struct KernelHandleTraits {
-    static HANDLE Invalid() { return nullptr; }
-    static void Close(HANDLE h) { CloseHandle(h); }
-};
-struct FindHandleTraits {
-    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE h) { FindClose(h); }
-};
-struct RegKeyTraits {
-    static HKEY Invalid() { return nullptr; }
-    static void Close(HKEY h) { RegCloseKey(h); }
-};
-struct GdiObjectTraits {
-    static HGDIOBJ Invalid() { return nullptr; }
-    static void Close(HGDIOBJ h) { DeleteObject(h); }
-};
-struct MemoryDcTraits {
-    static HDC Invalid() { return nullptr; }
-    static void Close(HDC h) { DeleteDC(h); }
-};
-struct LibraryTraits {
-    static HMODULE Invalid() { return nullptr; }
-    static void Close(HMODULE h) { FreeLibrary(h); }
+    static void Close(HANDLE h) { Release(h); }
 };
 
-using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
-using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
-using FindHandle = UniqueHandle<HANDLE, FindHandleTraits>;
-using RegKey = UniqueHandle<HKEY, RegKeyTraits>;
-using GdiObject = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
-using MemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
-using Library = UniqueHandle<HMODULE, LibraryTraits>;
+using FileHandle = UniqueHandle<HANDLE, InvalidValueHandleTraits<CloseHandle>>;
+// Handles whose failure value is null (OpenProcess, CreateThread, ...).
+using KernelHandle = UniqueHandle<HANDLE, NullHandleTraits<HANDLE, CloseHandle>>;
+using FindHandle = UniqueHandle<HANDLE, InvalidValueHandleTraits<FindClose>>;
+using RegKey = UniqueHandle<HKEY, NullHandleTraits<HKEY, RegCloseKey>>;
+using GdiObject = UniqueHandle<HGDIOBJ, NullHandleTraits<HGDIOBJ, DeleteObject>>;
+using MemoryDc = UniqueHandle<HDC, NullHandleTraits<HDC, DeleteDC>>;
+using Library = UniqueHandle<HMODULE, NullHandleTraits<HMODULE, FreeLibrary>>;
 
 // Selects an object into a DC and selects the previous one back on exit.
 class SelectedObject {
