@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/ProgramFilesDir_win.h"
 #include "app/Win32Platform_win.h"
 #include "app/WininitCheck_win.h"
 #include "pages/PageHook_win.h"
@@ -11,6 +10,7 @@
 #include "windows/ComPtr_win.h"
 #include "windows/Platform_win.h"
 #include "windows/ProcessState_win.h"
+#include "windows/ProgramFilesDir_win.h"
 #include "windows/SetupWindow_win.h"
 #include "windows/SystemPaths_win.h"
 

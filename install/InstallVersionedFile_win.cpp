@@ -60,6 +60,10 @@ RunFlow InstallAndRecord(const InstallFileRequest& request, const PreparedPaths&
     }
 }
 
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 RunFlow InstallSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     SetupState& state = TheState();
     const FindFileAnswer found = VersionFindFile(VFFF_ISSHAREDFILE, paths.SourceName, state.Variables.Get("WINPATH"),
@@ -75,6 +79,7 @@ RunFlow InstallSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     }
     state.CurrentDestPath = target;
     state.CurrentSourcePath = newFile;
+    const bool existedBefore = Exists(target);
 
     InstallFileRequest request;
     request.SourceName = paths.SourceName;
@@ -87,12 +92,10 @@ RunFlow InstallSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
             TellUser(kInUseText, paths.SourceName);
         return RunFlow::GoOn;
     };
-    return InstallAndRecord(request, paths, prompts, replaceAtRestart,
-                            [&] { RecordAndRegisterSharedFile(found.DestinationDirectory, paths.DestinationName); });
-}
-
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const auto record = [&] {
+        RecordAndRegisterSharedFile(found.DestinationDirectory, paths.DestinationName, existedBefore);
+    };
+    return InstallAndRecord(request, paths, prompts, replaceAtRestart, record);
 }
 
 // The short form keeps the installer's own paths short (its temporary copy

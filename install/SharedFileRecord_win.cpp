@@ -1,5 +1,6 @@
 #include "install/SharedFileRecord_win.h"
 
+#include "uninstall/SharedCount_win.h"
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
 #include "windows/ProcessState_win.h"
@@ -19,11 +20,12 @@ Library LoadQuietly(const std::string& path) {
 
 }
 
-void RecordAndRegisterSharedFile(const std::string& directory, const std::string& name) {
+void RecordAndRegisterSharedFile(const std::string& directory, const std::string& name, bool existedBefore) {
     SetupState& state = TheState();
     const std::string path = directory + "\\" + name;
     const Library library = LoadQuietly(path);
     state.UninstallLogStream.WriteSharedFile(directory, name);
+    CountSharedInstallation(path, existedBefore);
     if (!library)
         return;
     const auto registerServer = ProcAddress<RegisterServerFunction>(library.get(), "DllRegisterServer");

@@ -1,4 +1,4 @@
-#include "app/ProgramFilesDir_win.h"
+#include "windows/ProgramFilesDir_win.h"
 
 #include <windows.h>
 
