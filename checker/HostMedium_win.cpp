@@ -4,7 +4,7 @@
 
 #include <cctype>
 
-#include "windows/FindFiles.h"
+#include "windows/FindFiles_win.h"
 
 HostMedium::HostMedium(const std::string& medium) : medium_(medium) {
     const DWORD needed = GetFullPathNameA(medium.c_str(), 0, nullptr, nullptr);

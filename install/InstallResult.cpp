@@ -1,6 +1,26 @@
 #include "install/InstallResult.h"
 
 namespace {
+
+// The rows between the language conflict and the disk prompt, in the order
+// they are examined: a message after which the examination goes on, or no
+// message for a destination in use, which decides.
+struct MessageOrInUse {
+    uint32_t Bit;
+    const char* Message;
+};
+constexpr MessageOrInUse kMiddleRows[] = {
+    {VerInstallBit::WriteProt, "File cannot be written to, because it is write protected. You should remove the "
+                               "write protection and try to install again."},
+    {VerInstallBit::FileInUse, nullptr},
+    {VerInstallBit::OutOfSpace, "The file cannot be saved, because there is insufficient harddisk space."},
+    {VerInstallBit::AccessViolation, nullptr},
+    {VerInstallBit::SharingViolation, "Sharing violation occured, setup cannot install the file."},
+    {VerInstallBit::CannotCreate, "Could not create the file, setup cannot install the file"},
+    {VerInstallBit::CannotDelete, nullptr},
+    {VerInstallBit::OutOfMemory, "Out of memory error, file cannot be installed. This may be an internal error."},
+};
+
 InstallVerdict SettleLanguageConflict(int& installAll, InstallPrompts& prompts) {
     if (installAll == 1)
         return InstallVerdict::Force;
@@ -39,23 +59,12 @@ InstallVerdict InterpretInstallResult(uint32_t bits, const std::string& caption,
     // The code page is looked at before the language: one dialog covers both.
     if (has(DiffCodePage) || has(DiffLang))
         return SettleLanguageConflict(installAll, prompts);
-    if (has(WriteProt))
-        tell("File cannot be written to, because it is write protected. You should remove the write protection and "
-             "try to install again.");
-    if (has(FileInUse))
-        return InstallVerdict::InUse;
-    if (has(OutOfSpace))
-        tell("The file cannot be saved, because there is insufficient harddisk space.");
-    if (has(AccessViolation))
-        return InstallVerdict::InUse;
-    if (has(SharingViolation))
-        tell("Sharing violation occured, setup cannot install the file.");
-    if (has(CannotCreate))
-        tell("Could not create the file, setup cannot install the file");
-    if (has(CannotDelete))
-        return InstallVerdict::InUse;
-    if (has(OutOfMemory))
-        tell("Out of memory error, file cannot be installed. This may be an internal error.");
+    for (const MessageOrInUse& row : kMiddleRows)
+        if (has(row.Bit)) {
+            if (!row.Message)
+                return InstallVerdict::InUse;
+            tell(row.Message);
+        }
     if (has(CannotReadSrc)) {
         switch (PromptForDisk(disk, caption, prompts)) {
         case DiskPromptOutcome::Retry:

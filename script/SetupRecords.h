@@ -30,9 +30,6 @@ struct DynamicControl {
     std::string Type;
     std::string Name;
     std::string PageName;
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
+    int Left = 0, Top = 0, Right = 0, Bottom = 0; // pixels of the page's client area
     std::string Text;
 };

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "windows/Handles.h"
+#include "windows/Handles_win.h"
 
 namespace {
 RegKey OpenCounts(REGSAM access) {

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "install/IniEdit.h"
-#include "windows/Platform.h"
-#include "windows/SystemPaths.h"
+#include "windows/Platform_win.h"
+#include "windows/SystemPaths_win.h"
 
 namespace {
 bool IsInUse(DWORD error) {

@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "windows/Handles.h"
+#include "windows/Handles_win.h"
 
 enum class LogOpenResult { Opened, Missing, Busy, Failed };
 

@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "app/ProgramFilesDir.h"
 #include "uninstaller/ShellFolderPath_win.h"
-#include "windows/SystemPaths.h"
+#include "windows/ProgramFilesDir_win.h"
+#include "windows/SystemPaths_win.h"
 
 namespace {
 const int kShellFolders[] = {CSIDL_PROGRAMS,         CSIDL_STARTMENU,        CSIDL_DESKTOPDIRECTORY,

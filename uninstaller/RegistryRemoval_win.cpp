@@ -4,7 +4,7 @@
 
 #include "uninstall/UninstallEntry.h"
 #include "uninstaller/FileRemoval_win.h"
-#include "windows/Handles.h"
+#include "windows/Handles_win.h"
 
 namespace {
 // Opens the key of the first count names below the Uninstall key, one name

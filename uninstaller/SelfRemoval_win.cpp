@@ -9,8 +9,8 @@
 #include "uninstall/UninstallEntry.h"
 #include "uninstaller/FileRemoval_win.h"
 #include "uninstaller/ProtectedFolders_win.h"
-#include "windows/Handles.h"
-#include "windows/SystemPaths.h"
+#include "windows/Handles_win.h"
+#include "windows/SystemPaths_win.h"
 
 const char CleanupSwitch[] = "/remove-after";
 

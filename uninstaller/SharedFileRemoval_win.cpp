@@ -4,8 +4,8 @@
 
 #include "uninstall/SharedCount_win.h"
 #include "uninstaller/FileRemoval_win.h"
-#include "windows/Handles.h"
-#include "windows/ProcAddress.h"
+#include "windows/Handles_win.h"
+#include "windows/ProcAddress_win.h"
 
 const char SharedFileCaption[] = "Remove shared file?";
 

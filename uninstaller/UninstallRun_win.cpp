@@ -12,7 +12,7 @@
 #include "uninstaller/ProtectedFolders_win.h"
 #include "uninstaller/RegistryRemoval_win.h"
 #include "uninstaller/SharedFileRemoval_win.h"
-#include "windows/SystemPaths.h"
+#include "windows/SystemPaths_win.h"
 
 namespace {
 

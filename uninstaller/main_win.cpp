@@ -8,7 +8,7 @@
 #include "uninstaller/SelfRemoval_win.h"
 #include "uninstaller/UninstallRun_win.h"
 #include "windows/SystemLibrary_win.h"
-#include "windows/SystemPaths.h"
+#include "windows/SystemPaths_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Add/Remove Programs may start it from any directory.

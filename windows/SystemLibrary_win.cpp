@@ -1,6 +1,6 @@
 #include "windows/SystemLibrary_win.h"
 
-#include "windows/SystemPaths.h"
+#include "windows/SystemPaths_win.h"
 
 namespace {
 // Declared by the SDK only for Windows 8 and later; older systems with the

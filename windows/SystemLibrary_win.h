@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "windows/Handles.h"
-#include "windows/ProcAddress.h"
+#include "windows/Handles_win.h"
+#include "windows/ProcAddress_win.h"
 
 // What RestrictLibrarySearch could do on this Windows.
 struct LibrarySearchRestriction {

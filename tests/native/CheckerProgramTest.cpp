@@ -177,7 +177,7 @@ TEST(CheckerWildcard, MatchesAsWindowsDoes) {
 
 // The demo that tools/demo.sh runs must check clean.
 TEST(CheckerDemo, DemoScriptChecksClean) {
-    const std::string script = std::string(SETUP_SOURCE_DIR) + "/examples/demo/SetupScript.ini";
+    const std::string script = std::string(SOURCE_DIR) + "/examples/demo/SetupScript.ini";
     std::ostringstream out, err;
     EXPECT_EQ(RunCheck({"--werror", script}, kPosix, out, err), CheckExit::Clean);
     EXPECT_EQ(out.str(), "0 errors, 0 warnings\n");

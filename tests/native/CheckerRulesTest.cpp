@@ -8,7 +8,7 @@ struct RuleCase {
     const char* code;
     std::string script;
     std::vector<std::string> findings; // "CODE line:column"
-    std::string suggestion;             // of the first finding
+    std::string suggestion = "";        // of the first finding
 };
 
 // AddFile with the usual arguments but for the ones a case changes.
@@ -84,8 +84,9 @@ TEST(CheckerRules, EachCodeOnAMinimalScript) {
         SCOPED_TRACE(std::string(rule.code) + " on:\n" + rule.script);
         const std::vector<Diagnostic> found = CheckText(rule.script, medium);
         EXPECT_EQ(Findings(found), rule.findings);
-        if (!found.empty())
+        if (!found.empty()) {
             EXPECT_EQ(found[0].Suggestion, rule.suggestion);
+        }
     }
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "pages/SectionListModel.h"
-#include "pages/SectionSize.h"
 
 namespace {
 
@@ -121,18 +120,6 @@ TEST(SectionListMustInstallTwo, CountsAsMustInstallButGetsNoMarks) {
     model.Click(1);
     model.Click(1); // never deselected: it counts as must-install
     EXPECT_EQ(sections[1].Selected, 1);
-}
-
-TEST(SectionSizeSum, AddsTheSectionsFilesBeyondTwoGigabytes) {
-    std::vector<FileEntry> files(4);
-    files[0].Section = "Big";
-    files[1].Section = "Other";
-    files[2].Section = "Big";
-    files[3].Section = "big";
-    const auto sizeOf = [](size_t position) -> uint32_t { return position == 1 ? 7u : 0xF0000000u; };
-    EXPECT_EQ(SectionSize(files, "Big", sizeOf), 2ull * 0xF0000000u);
-    EXPECT_EQ(SectionSize(files, "Other", sizeOf), 7u);
-    EXPECT_EQ(SectionSize(files, "none", sizeOf), 0u);
 }
 
 TEST(SectionListTwoMustInstall, DeselectingMovesTheFocusToTheLastMustInstallRow) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "windows/Handles.h"
+#include "windows/Handles_win.h"
 
 namespace install_test {
 

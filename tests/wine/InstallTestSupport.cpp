@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "windows/FindFiles.h"
-#include "windows/Handles.h"
-#include "windows/SystemPaths.h"
+#include "windows/FindFiles_win.h"
+#include "windows/Handles_win.h"
+#include "windows/SystemPaths_win.h"
 
 namespace install_test {
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/GlobalState.h"
-#include "pages/PageHook.h"
-#include "pages/PageTable.h"
+#include "pages/PageHook_win.h"
+#include "pages/PageTable_win.h"
+#include "windows/ProcessState_win.h"
 
 namespace page_test {
 

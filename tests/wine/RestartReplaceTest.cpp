@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "install/RestartReplace.h"
+#include "install/RestartReplace_win.h"
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
-#include "tests/wine/VersionedTestSupport.h"
-#include "windows/SystemPaths.h"
+#include "tests/wine/InstallVersionedFileTestSupport.h"
+#include "windows/SystemPaths_win.h"
 
 using namespace install_test;
 
@@ -48,7 +48,7 @@ TEST_F(RestartReplace, NewerBuildIsScheduledThroughDelayedMove) {
     const std::string destination = FileInUse("ver20.dll", "library.dll");
     DialogWatcher watcher({});
 
-    EXPECT_EQ(ReplaceFileAtRestart(FixturePath("ver2005.dll"), destination, "ver2005.dll"), 0);
+    EXPECT_EQ(ReplaceFileAtRestart(FixturePath("ver2005.dll"), destination, "ver2005.dll"), RestartReplacement::Handled);
 
     EXPECT_TRUE(watcher.Finish().empty());
     const std::string copy = ScheduledCopyFor(destination);
@@ -63,7 +63,7 @@ TEST_F(RestartReplace, OlderNewFileSchedulesNothing) {
     const std::string destination = FileInUse("ver20.dll", "library.dll");
     DialogWatcher watcher({});
 
-    EXPECT_EQ(ReplaceFileAtRestart(FixturePath("ver19.dll"), destination, "ver19.dll"), 0);
+    EXPECT_EQ(ReplaceFileAtRestart(FixturePath("ver19.dll"), destination, "ver19.dll"), RestartReplacement::Handled);
 
     EXPECT_TRUE(watcher.Finish().empty());
     EXPECT_TRUE(pending_.Added().empty());
@@ -74,8 +74,8 @@ TEST_F(RestartReplace, FileWithoutVersionGivesOne) {
     const std::string data = FileInUse("plain.dat", "data.dll");
     const std::string library = FileInUse("ver20.dll", "library.dll");
 
-    EXPECT_EQ(ReplaceFileAtRestart(FixturePath("ver2005.dll"), data, "ver2005.dll"), 1);
-    EXPECT_EQ(ReplaceFileAtRestart(FixturePath("plain.dat"), library, "plain.dat"), 1);
+    EXPECT_EQ(ReplaceFileAtRestart(FixturePath("ver2005.dll"), data, "ver2005.dll"), RestartReplacement::NoVersionInfo);
+    EXPECT_EQ(ReplaceFileAtRestart(FixturePath("plain.dat"), library, "plain.dat"), RestartReplacement::NoVersionInfo);
 
     EXPECT_TRUE(pending_.Added().empty());
     EXPECT_TRUE(copies_.Added().empty());
@@ -92,8 +92,8 @@ TEST_F(RestartReplace, NamesWithSameFirstSixLettersGetTheirOwnCopies) {
     const std::string firstTarget = FileInUse("ver19.dll", "first.dll");
     const std::string secondTarget = FileInUse("ver19.dll", "second.dll");
 
-    EXPECT_EQ(ReplaceFileAtRestart(first, firstTarget, "MYLIBRARY1.DLL"), 0);
-    EXPECT_EQ(ReplaceFileAtRestart(second, secondTarget, "MYLIBRARY2.DLL"), 0);
+    EXPECT_EQ(ReplaceFileAtRestart(first, firstTarget, "MYLIBRARY1.DLL"), RestartReplacement::Handled);
+    EXPECT_EQ(ReplaceFileAtRestart(second, secondTarget, "MYLIBRARY2.DLL"), RestartReplacement::Handled);
 
     const std::string firstCopy = ScheduledCopyFor(firstTarget);
     const std::string secondCopy = ScheduledCopyFor(secondTarget);

@@ -9,12 +9,12 @@
 #include <optional>
 #include <vector>
 
-#include "install/RestartReplace.h"
-#include "install/VersionedInstall.h"
+#include "install/InstallVersionedFile_win.h"
+#include "install/RestartReplace_win.h"
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
-#include "tests/wine/VersionedTestSupport.h"
-#include "windows/SystemPaths.h"
+#include "tests/wine/InstallVersionedFileTestSupport.h"
+#include "windows/SystemPaths_win.h"
 
 using namespace install_test;
 
@@ -101,7 +101,7 @@ TEST_F(RestartReplaceInWindows98Process, FileInUseGoesToWininitBesideOtherProgra
     DialogWatcher watcher({});
 
     const size_t position = engine.AddFile(FixturePath("ver2005.dll"), application.PathOf("Shared Busy Control.ocx"), true);
-    EXPECT_EQ(InstallVersionedFile(FixturePath("ver2005.dll"), position), 0);
+    EXPECT_EQ(InstallVersionedFile(FixturePath("ver2005.dll"), position), RunFlow::GoOn);
 
     EXPECT_TRUE(watcher.Finish().empty());
     EXPECT_EQ(engine.Log(), "");
@@ -133,7 +133,7 @@ TEST_F(RestartReplaceInWindows98Process, UnreadableWininitIsLeftAloneAndReported
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(locked);
 
-        EXPECT_EQ(ReplaceFileAtRestart(FixturePath("ver2005.dll"), destination, "ver2005.dll"), 0);
+        EXPECT_EQ(ReplaceFileAtRestart(FixturePath("ver2005.dll"), destination, "ver2005.dll"), RestartReplacement::Handled);
     }
 
     const auto& seen = watcher.Finish();

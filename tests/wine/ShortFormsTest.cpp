@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "install/ShortForms.h"
+#include "install/ShortForms_win.h"
 #include "tests/wine/InstallTestSupport.h"
-#include "windows/SystemPaths.h"
+#include "windows/SystemPaths_win.h"
 
 using install_test::ScratchDirectory;
 

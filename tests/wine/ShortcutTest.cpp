@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "install/Shortcut.h"
+#include "install/Shortcut_win.h"
 #include "tests/wine/InstallTestSupport.h"
-#include "windows/ComPtr.h"
+#include "windows/ComPtr_win.h"
 
 using install_test::FileExists;
 using install_test::ScratchDirectory;

@@ -7,11 +7,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/GlobalState.h"
-#include "install/SourcePieces.h"
+#include "install/SourcePieces_win.h"
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
-#include "windows/SystemPaths.h"
+#include "windows/ProcessState_win.h"
+#include "windows/SystemPaths_win.h"
 
 using namespace install_test;
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "windows/SystemLibrary_win.h"
-#include "windows/SystemPaths.h"
+#include "windows/SystemPaths_win.h"
 
 namespace {
 

@@ -9,18 +9,18 @@
 #include "tests/native/UninstallLogHeader.h"
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
-#include "tests/wine/VersionedTestSupport.h"
+#include "tests/wine/InstallVersionedFileTestSupport.h"
 #include "uninstall/SharedCount_win.h"
 #include "uninstall/UninstallEntry.h"
 #include "uninstall/UninstallLog.h"
-#include "uninstall/UninstallRegistry.h"
+#include "uninstall/UninstallRegistry_win.h"
 #include "uninstaller/FileRemoval_win.h"
 #include "uninstaller/LockedLog_win.h"
 #include "uninstaller/SelfRemoval_win.h"
 #include "uninstaller/SharedFileRemoval_win.h"
 #include "uninstaller/UninstallRun_win.h"
-#include "windows/Handles.h"
-#include "windows/SystemPaths.h"
+#include "windows/Handles_win.h"
+#include "windows/SystemPaths_win.h"
 
 using namespace install_test;
 

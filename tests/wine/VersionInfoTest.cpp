@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "install/VersionInfo.h"
+#include "install/VersionInfo_win.h"
 #include "tests/wine/InstallTestSupport.h"
 
 using install_test::FixturePath;

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "tools/bench_install/BareInstall.h"
-#include "windows/FindFiles.h"
-#include "windows/SystemPaths.h"
+#include "windows/FindFiles_win.h"
+#include "windows/SystemPaths_win.h"
 
 namespace {
 

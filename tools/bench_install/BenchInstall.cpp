@@ -19,13 +19,13 @@
 #include <string>
 #include <vector>
 
-#include "app/GlobalState.h"
-#include "install/VersionedInstall.h"
-#include "uninstall/LogFileSink.h"
-#include "windows/FindFiles.h"
-#include "windows/Handles.h"
-#include "windows/SystemPaths.h"
+#include "install/InstallVersionedFile_win.h"
 #include "tools/bench_install/BareInstall.h"
+#include "uninstall/LogFileSink_win.h"
+#include "windows/FindFiles_win.h"
+#include "windows/Handles_win.h"
+#include "windows/ProcessState_win.h"
+#include "windows/SystemPaths_win.h"
 
 namespace {
 
@@ -118,7 +118,7 @@ bool Engine(const std::string& sources, const std::string& destination, const Fi
     state.UninstallLogStream.Open(CreateLogFileSink(destination + "\\Uninstall.log"), nullptr);
     bool ok = true;
     for (int index = 0; index < set.Count && ok; ++index)
-        ok = InstallVersionedFile(state.Files[index].Source, index) == 0;
+        ok = InstallVersionedFile(state.Files[index].Source, index) == RunFlow::GoOn;
     state.UninstallLogStream.Close();
     return ok;
 }

@@ -4,6 +4,20 @@
 # shellcheck source=/dev/null
 source "$E2E_LIB/pages.sh" # programs_folder
 
+# The end of a copy scenario's script: the copy page, then a message that
+# shows the page has closed.
+COPY_PAGE_THEN_MESSAGE='ShowCopy()
+ShowMessage("The copy page has closed", "After the copy", "", "NOW")
+'
+
+# robot_after_copy: the robot waits for that message, runs the lines of its
+# standard input while the message is open, answers it and waits for the end.
+robot_after_copy() {
+    printf '%s\n' 'wait-process setup.exe' 'wait-window class=#32770 title="After the copy"'
+    cat
+    printf '%s\n' 'click text=OK' 'wait-exit'
+}
+
 # The installation directory of SetAppName("Demo") as a Unix path.
 demo_dir() { printf '%s' "$WINEPREFIX/drive_c/Program Files/Demo"; }
 
@@ -84,6 +98,13 @@ expect_same_bytes() {
 uninstall_value() {
     run_wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1" /v "$2" 2>/dev/null |
         tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
+}
+
+# expect_uninstall_value APPNAME NAME EXPECTED: the entry's value is exactly that.
+expect_uninstall_value() {
+    local value
+    value=$(uninstall_value "$1" "$2")
+    [ "$value" = "$3" ] || fail "$2: $value"
 }
 
 # windows_path_in_prefix UNIXPATH: a path below drive_c as a C: path.

@@ -37,3 +37,12 @@ ShowCopy()
 ShowMessage("done", "done", "", "NOW")
 '
 }
+
+# robot_program_group PAGE_STEPS PG_STEPS: the robot's run through that
+# medium: PAGE_STEPS (lines) on the program group page, Next, PG_STEPS while
+# the pg message is open, then both messages answered and the end awaited.
+robot_program_group() {
+    printf '%s\n' 'wait-process setup.exe' 'wait-window class=#32770 title="Program group"' "$1" 'click id=1017' \
+        'wait-window class=#32770 title=pg' "$2" 'click text=OK' 'wait-window class=#32770 title=done' 'click text=OK' \
+        'wait-exit'
+}

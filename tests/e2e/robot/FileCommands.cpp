@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "windows/Handles.h"
+#include "windows/Handles_win.h"
 
 namespace {
 // Files that hold-file keeps open and libraries that load-library keeps

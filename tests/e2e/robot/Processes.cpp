@@ -2,7 +2,7 @@
 
 #include <tlhelp32.h>
 
-#include "windows/Handles.h"
+#include "windows/Handles_win.h"
 
 DWORD FindProcessByName(const std::string& name) {
     FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));

@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "windows/Handles.h"
+#include "windows/Handles_win.h"
 
 // A block of memory inside a window's process, freed on scope exit.
 class RemoteBuffer {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "windows/Handles.h"
+#include "windows/Handles_win.h"
 
 COLORREF ScreenPixel(int x, int y) {
     WindowDc screen(nullptr);

@@ -8,19 +8,9 @@ prepare() {
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Program group"
-set-text id=1011 ""
-click id=1017
-wait-window class=#32770 title=pg
-text id=0xFFFF
-special-folder 2
-click text=OK
-wait-window class=#32770 title=done
-click text=OK
-wait-exit
-ROBOT
+    robot_program_group 'set-text id=1011 ""' \
+        'text id=0xFFFF
+special-folder 2'
 }
 
 verify() {

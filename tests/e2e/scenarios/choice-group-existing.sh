@@ -14,10 +14,7 @@ prepare() {
 # After the last click on "Use existing group" a browser would stay open and
 # hold back the end of the page, so the message "pg" would never come.
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Program group"
-click id=1031
+    robot_program_group 'click id=1031
 wait-window class=#32770 title="Browse for Folder"
 expect-text id=14146 "Please choose the directory in which the software will be installed."
 click id=2
@@ -38,15 +35,8 @@ wait-window class=#32770 title="Browse for Folder"
 click id=2
 wait-gone
 wait-window class=#32770 title="Program group"
-click id=1031
-click id=1017
-wait-window class=#32770 title=pg
-text id=0xFFFF
-click text=OK
-wait-window class=#32770 title=done
-click text=OK
-wait-exit
-ROBOT
+click id=1031' \
+        'text id=0xFFFF'
 }
 
 verify() {

@@ -9,24 +9,14 @@ prepare() {
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Program group"
-expect-state id=1030 checked=1
+    robot_program_group 'expect-state id=1030 checked=1
 expect-state id=1031 checked=0
 expect-state id=1032 checked=0
 expect-text id=1011 "Demo"
 expect-text id=1013 ""
-set-text id=1011 "Demo Group"
-click id=1017
-wait-window class=#32770 title=pg
-text id=0xFFFF
-special-folder 2
-click text=OK
-wait-window class=#32770 title=done
-click text=OK
-wait-exit
-ROBOT
+set-text id=1011 "Demo Group"' \
+        'text id=0xFFFF
+special-folder 2'
 }
 
 verify() {

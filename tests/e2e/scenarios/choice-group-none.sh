@@ -8,19 +8,9 @@ prepare() {
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Program group"
-check id=1032 1
-expect-state id=1030 checked=0
-click id=1017
-wait-window class=#32770 title=pg
-expect-text id=0xFFFF "<Demo>"
-click text=OK
-wait-window class=#32770 title=done
-click text=OK
-wait-exit
-ROBOT
+    robot_program_group 'check id=1032 1
+expect-state id=1030 checked=0' \
+        'expect-text id=0xFFFF "<Demo>"'
 }
 
 verify() {

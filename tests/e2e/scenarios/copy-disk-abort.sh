@@ -54,7 +54,7 @@ verify() {
     text=$(grep -m 1 '^control id=65535 .*text="Are you' "$SCENARIO_DIR/robot.out" | sed 's/.* rect=\([0-9]*\),.*/\1/')
     [ -n "$icon" ] && [ "$icon" = "$text" ] || fail "the quit question leaves room for an icon (icon $icon, text $text)"
     expect_log "$dir/Uninstall.log" "$(nonshared_records "$(short_path_of 'C:\Program Files\Demo\before.txt')")"$'\n' Demo
-    [ "$(uninstall_value Demo DisplayName)" = "Demo" ] || fail "DisplayName: $(uninstall_value Demo DisplayName)"
+    expect_uninstall_value Demo DisplayName "Demo"
     [ -n "$(uninstall_value Demo UninstallString)" ] || fail "no UninstallString"
     end_prefix "$WINEPREFIX"
 }

@@ -12,9 +12,7 @@ prepare() {
     done
     write_script 'SetAppName("Demo")
 CreateSection("Main", "1", "0", "Main files")
-'"$statements"'ShowCopy()
-ShowMessage("The copy page has closed", "After the copy", "", "NOW")
-'
+'"$statements"''"$COPY_PAGE_THEN_MESSAGE"
     limit_file_size 1
 }
 

@@ -9,9 +9,7 @@ prepare() {
     make_pieces
     write_script 'SetAppName("Demo")
 CreateSection("Main", "1", "0", "Main files")
-'"$PIECE_STATEMENTS"'ShowCopy()
-ShowMessage("The copy page has closed", "After the copy", "", "NOW")
-'
+'"$PIECE_STATEMENTS"''"$COPY_PAGE_THEN_MESSAGE"
     limit_file_size 200
 }
 

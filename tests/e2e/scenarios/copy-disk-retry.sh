@@ -11,9 +11,7 @@ prepare() {
     make_pieces
     write_script 'SetAppName("Demo")
 CreateSection("Main", "1", "0", "Main files")
-'"$PIECE_STATEMENTS$READY_STATEMENT"'ShowCopy()
-ShowMessage("The copy page has closed", "After the copy", "", "NOW")
-'
+'"$PIECE_STATEMENTS$READY_STATEMENT"''"$COPY_PAGE_THEN_MESSAGE"
 }
 
 robot_script() {

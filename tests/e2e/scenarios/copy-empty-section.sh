@@ -11,18 +11,12 @@ SetVariable("DP", "C:\Demo\")
 CreateSection("Empty", "1", "0", "No files")
 CreateSection("Main", "1", "0", "Main files")
 AddFile("[SP]\files\one.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
-ShowCopy()
-ShowMessage("The copy page has closed", "After the copy", "", "NOW")
-'
+'"$COPY_PAGE_THEN_MESSAGE"
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="After the copy"
+    robot_after_copy <<'ROBOT'
 short-path "C:\\Demo\\one.txt"
-click text=OK
-wait-exit
 ROBOT
 }
 
@@ -30,7 +24,6 @@ verify() {
     local dir="$WINEPREFIX/drive_c/Demo"
     expect_same_bytes "$dir/one.txt" "$MEDIUM/files/one.txt" "one.txt"
     expect_log "$dir/Uninstall.log" "$(nonshared_records "$(short_path_of 'C:\Demo\one.txt')")"$'\n' Demo
-    [ "$(uninstall_value Demo UninstallString)" = 'C:\Demo\TAUninstall.exe' ] ||
-        fail "UninstallString: $(uninstall_value Demo UninstallString)"
+    expect_uninstall_value Demo UninstallString 'C:\Demo\TAUninstall.exe'
     end_prefix "$WINEPREFIX"
 }

@@ -9,26 +9,18 @@ prepare() {
     note_start_date
     write_script 'SetAppName("'"$LONG_NAME"'")
 SetVariable("DP", "C:\Demo\")
-ShowCopy()
-ShowMessage("The copy page has closed", "After the copy", "", "NOW")
-'
+'"$COPY_PAGE_THEN_MESSAGE"
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="After the copy"
-click text=OK
-wait-exit
-ROBOT
+    robot_after_copy </dev/null
 }
 
 verify() {
     local key=${LONG_NAME:0:255}
     [ ${#LONG_NAME} -eq 300 ] && [ ${#key} -eq 255 ] || fail "test names of the wrong length"
     expect_log "$WINEPREFIX/drive_c/Demo/Uninstall.log" "" "$key"
-    [ "$(uninstall_value "$key" DisplayName)" = "$LONG_NAME" ] || fail "DisplayName: $(uninstall_value "$key" DisplayName)"
-    [ "$(uninstall_value "$key" UninstallString)" = 'C:\Demo\TAUninstall.exe' ] ||
-        fail "UninstallString: $(uninstall_value "$key" UninstallString)"
+    expect_uninstall_value "$key" DisplayName "$LONG_NAME"
+    expect_uninstall_value "$key" UninstallString 'C:\Demo\TAUninstall.exe'
     end_prefix "$WINEPREFIX"
 }

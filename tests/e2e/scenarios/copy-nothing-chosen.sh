@@ -9,18 +9,11 @@ prepare() {
     write_script 'SetAppName("Demo")
 CreateSection("Optional", "0", "0", "Nobody chose it")
 AddFile("[SP]\files\optional.txt", "[DP]", "Optional", "0", "1", "0", "0", "0", "1", "Optional")
-ShowCopy()
-ShowMessage("The copy page has closed", "After the copy", "", "NOW")
-'
+'"$COPY_PAGE_THEN_MESSAGE"
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="After the copy"
-click text=OK
-wait-exit
-ROBOT
+    robot_after_copy </dev/null
 }
 
 verify() {
@@ -28,6 +21,6 @@ verify() {
     [ -d "$(programs_folder)/Demo" ] || fail "no program group folder"
     [ -z "$(ls "$(programs_folder)/Demo")" ] || fail "shortcuts made: $(ls "$(programs_folder)/Demo")"
     expect_log "$(demo_dir)/Uninstall.log" "" Demo
-    [ "$(uninstall_value Demo DisplayName)" = "Demo" ] || fail "DisplayName: $(uninstall_value Demo DisplayName)"
+    expect_uninstall_value Demo DisplayName "Demo"
     end_prefix "$WINEPREFIX"
 }

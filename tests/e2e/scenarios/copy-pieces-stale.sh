@@ -8,18 +8,11 @@ prepare() {
     cp "$SCENARIO_DIR/stale" "$(assembly_file)"
     write_script 'SetAppName("Demo")
 CreateSection("Main", "1", "0", "Main files")
-'"$PIECE_STATEMENTS"'ShowCopy()
-ShowMessage("The copy page has closed", "After the copy", "", "NOW")
-'
+'"$PIECE_STATEMENTS"''"$COPY_PAGE_THEN_MESSAGE"
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="After the copy"
-click text=OK
-wait-exit
-ROBOT
+    robot_after_copy </dev/null
 }
 
 verify() {

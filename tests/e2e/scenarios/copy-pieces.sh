@@ -11,19 +11,13 @@ prepare() {
     write_script 'SetAppName("Demo")
 CreateSection("Main", "1", "0", "Main files")
 '"$PIECE_STATEMENTS"'AddFile("[SP]\files\after.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
-ShowCopy()
-ShowMessage("The copy page has closed", "After the copy", "", "NOW")
-'
+'"$COPY_PAGE_THEN_MESSAGE"
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="After the copy"
+    robot_after_copy <<'ROBOT'
 short-path "C:\\Program Files\\Demo\\big.dat"
 short-path "C:\\Program Files\\Demo\\after.txt"
-click text=OK
-wait-exit
 ROBOT
 }
 

@@ -15,22 +15,16 @@ prepare() {
 CreateSection("Main", "1", "0", "Main files")
 AddFile("[SP]\files\*.*", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
 AddFile("[SP]\program\Demo Program.exe", "[DP]bin\", "Main", "0", "1", "0", "0", "0", "1", "Demo")
-ShowCopy()
-ShowMessage("The copy page has closed", "After the copy", "", "NOW")
-'
+'"$COPY_PAGE_THEN_MESSAGE"
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="After the copy"
+    robot_after_copy <<'ROBOT'
 expect-text id=0xFFFF "The copy page has closed"
 short-path "C:\\Program Files\\Demo\\readme.txt"
 short-path "C:\\Program Files\\Demo\\Long File Name.txt"
 short-path "C:\\Program Files\\Demo\\DATA.BIN"
 short-path "C:\\Program Files\\Demo\\bin\\Demo Program.exe"
-click text=OK
-wait-exit
 ROBOT
 }
 
@@ -55,8 +49,7 @@ verify() {
         printf '%s\nNONSHARED\n' "$(windows_path_in_prefix "$link")")
     expect_log "$dir/Uninstall.log" "$records"$'\n' Demo
 
-    [ "$(uninstall_value Demo DisplayName)" = "Demo" ] || fail "DisplayName: $(uninstall_value Demo DisplayName)"
-    [ "$(uninstall_value Demo UninstallString)" = '"C:\Program Files\Demo\TAUninstall.exe"' ] ||
-        fail "UninstallString: $(uninstall_value Demo UninstallString)"
+    expect_uninstall_value Demo DisplayName "Demo"
+    expect_uninstall_value Demo UninstallString '"C:\Program Files\Demo\TAUninstall.exe"'
     end_prefix "$WINEPREFIX"
 }

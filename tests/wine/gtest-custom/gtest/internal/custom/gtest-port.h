@@ -6,7 +6,7 @@
 #include <cstddef> // defines _GLIBCXX_HAS_GTHREADS when the threads exist
 
 #if defined(__MINGW32__) && !defined(_GLIBCXX_HAS_GTHREADS)
-#include "windows/Handles.h"
+#include "windows/Handles_win.h"
 
 #define GTEST_HAS_NOTIFICATION_ 1
 

@@ -1,6 +1,0 @@
-#include "app/GlobalState.h"
-
-SetupState& TheState() {
-    static SetupState state;
-    return state;
-}

@@ -1,0 +1,148 @@
+#include "install/CopyRun_win.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <optional>
+
+#include "install/CopyPlan.h"
+#include "install/InstallVersionedFile_win.h"
+#include "install/PathText.h"
+#include "install/Shortcut_win.h"
+#include "install/SourcePieces_win.h"
+#include "resources/resource.h"
+#include "windows/ProcessState_win.h"
+#include "windows/ShellFolders_win.h"
+
+namespace {
+
+// A bare group name lies below the user's Programs folder.
+void PrepareProgramGroup(SetupState& state) {
+    std::string& group = state.Variables.Get("PROGRAMGROUP");
+    if (IsBareGroupName(group))
+        group = SpecialFolderPath(AsHwnd(state.MainWindow), CSIDL_PROGRAMS) + "\\" + group;
+    CreateDirectoryA(group.c_str(), nullptr);
+}
+
+// The bar of the current section's files. The control repaints at once on
+// every move, which with thousands of small files costs more than installing
+// them; a move that would not change a pixel is not sent.
+class FileBar {
+public:
+    explicit FileBar(HWND bar) : bar_(bar) {
+        RECT client{};
+        GetClientRect(bar, &client);
+        width_ = client.right - client.left;
+    }
+
+    void SetRange(uint16_t high) {
+        SendMessageA(bar_, PBM_SETRANGE, 0, MAKELPARAM(0, high));
+        high_ = high;
+        shown_ = kNothingShown;
+    }
+
+    void SetPosition(int position) {
+        if (shown_ != kNothingShown &&
+            FilledBarPixels(high_, position, width_) == FilledBarPixels(high_, shown_, width_))
+            return;
+        SendMessageA(bar_, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+        shown_ = position;
+    }
+
+private:
+    static constexpr int kNothingShown = -1; // positions are never negative
+    HWND bar_;
+    int width_ = 0;
+    uint16_t high_ = 0;
+    int shown_ = kNothingShown;
+};
+
+// A static text repaints at once when it is set; the same name again (all
+// files of "[DP]") is not set again.
+class NameField {
+public:
+    NameField(HWND page, int id) : page_(page), id_(id) {}
+
+    void Show(const std::string& text) {
+        if (shown_ == text)
+            return;
+        SetDlgItemTextA(page_, id_, text.c_str());
+        shown_ = text;
+    }
+
+private:
+    HWND page_;
+    int id_;
+    std::optional<std::string> shown_;
+};
+
+void CreateShortcutOf(SetupState& state, const FileEntry& entry, const std::string& installedPath) {
+    if (!ShouldCreateShortcut(state.CreateProgramGroup, entry, installedPath))
+        return;
+    const std::string link = ShortcutLinkPath(state.Variables.Get("PROGRAMGROUP"), entry.ShortcutName);
+    if (CreateShortcut(installedPath, link, entry.ShortcutName) == S_OK)
+        state.UninstallLogStream.WriteShortcut(link);
+}
+
+} // namespace
+
+RunFlow InstallFileEntry(size_t position, std::string& installedPath) {
+    SetupState& state = TheState();
+    installedPath.clear();
+    std::string& destination = state.Files[position].Destination;
+    state.Variables.Substitute(destination);
+    CollapseBackslashes(destination);
+    // Pieces keep their destination as written: all pieces of a split file
+    // must meet in the one assembly file that its name gives.
+    if (!state.Files[position].IsPiece)
+        CompleteDirectoryDestination(destination, state.Files[position].Source);
+    const FileEntry entry = state.Files[position];
+
+    if (!entry.IsPiece) {
+        if (InstallVersionedFile(entry.Source, position) == RunFlow::Stop)
+            return RunFlow::Stop;
+    } else {
+        std::string assemblyPath;
+        switch (NextPieceStep(FetchSourcePiece(entry, assemblyPath), entry.LastPiece)) {
+        case PieceStep::StopRun:
+            return RunFlow::Stop;
+        case PieceStep::WaitForMore:
+            return RunFlow::GoOn;
+        case PieceStep::InstallAssembly:
+            // A stopped installation keeps the assembled file for a later run.
+            if (InstallVersionedFile(assemblyPath, position) == RunFlow::Stop)
+                return RunFlow::Stop;
+            DeleteFileA(assemblyPath.c_str());
+            break;
+        }
+    }
+    installedPath = state.Files[position].Destination;
+    CollapseBackslashes(installedPath);
+    return RunFlow::GoOn;
+}
+
+std::optional<int> RunCopy() {
+    SetupState& state = TheState();
+    HWND page = AsHwnd(state.CurrentPage);
+    HWND sectionBar = GetDlgItem(page, IDC_COPY_SECTION_BAR);
+    FileBar fileBar(GetDlgItem(page, IDC_COPY_FILE_BAR));
+    NameField fileName(page, IDC_COPY_FILE_NAME);
+    if (state.CreateProgramGroup)
+        PrepareProgramGroup(state);
+
+    for (const CopySectionStep& section : PlanCopyRun(state.Sections, state.Files)) {
+        SendMessageA(sectionBar, PBM_SETPOS, static_cast<WPARAM>(section.SectionBarPosition), 0);
+        fileBar.SetRange(section.FileBarHigh);
+        SetDlgItemTextA(page, IDC_COPY_SECTION_NAME, state.Sections[section.SectionIndex].Name.c_str());
+        for (const CopyFileStep& file : section.Files) {
+            fileName.Show(FileNamePart(state.Files[file.FileIndex].Destination));
+            fileBar.SetPosition(file.FileBarPosition);
+            std::string installedPath;
+            if (InstallFileEntry(file.FileIndex, installedPath) == RunFlow::Stop)
+                return file.StopPosition();
+            CreateShortcutOf(state, state.Files[file.FileIndex], installedPath);
+        }
+    }
+    return std::nullopt;
+}

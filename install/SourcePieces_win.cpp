@@ -1,0 +1,107 @@
+#include "install/SourcePieces_win.h"
+
+#include <windows.h>
+#include <setupapi.h>
+
+#include <vector>
+
+#include "install/DiskPromptBoxes_win.h"
+#include "windows/Handles_win.h"
+#include "windows/ProcessState_win.h"
+#include "windows/QuitSetup_win.h"
+#include "windows/SystemPaths_win.h"
+
+namespace {
+
+// Pieces are copied through a bounded buffer, whatever their size.
+constexpr DWORD kChunkSize = 64 * 1024;
+
+bool WriteAll(HANDLE file, const char* bytes, DWORD count) {
+    while (count > 0) {
+        DWORD written = 0;
+        if (!WriteFile(file, bytes, count, &written, nullptr) || written == 0)
+            return false;
+        bytes += written;
+        count -= written;
+    }
+    return true;
+}
+
+// Appends the whole source behind the assembly file's end. On a failed read
+// or write the assembly file is cut back to its old end, so a piece is either
+// appended whole or not at all.
+bool AppendWhole(HANDLE source, HANDLE assembly) {
+    LONG endHigh = 0;
+    const DWORD endLow = SetFilePointer(assembly, 0, &endHigh, FILE_END);
+    if (endLow == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR)
+        return false;
+    std::vector<char> buffer(kChunkSize);
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(source, buffer.data(), kChunkSize, &read, nullptr))
+            break;
+        if (read == 0)
+            return true;
+        if (!WriteAll(assembly, buffer.data(), read))
+            break;
+    }
+    LONG high = endHigh;
+    SetFilePointer(assembly, static_cast<LONG>(endLow), &high, FILE_BEGIN);
+    SetEndOfFile(assembly);
+    return false;
+}
+
+bool TryAppendSource(const std::string& sourcePath, HANDLE assembly) {
+    FileHandle source(CreateFileA(sourcePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    return source && assembly != INVALID_HANDLE_VALUE && AppendWhole(source.get(), assembly);
+}
+
+// The expanded size of a possibly compressed file; 0 when it cannot be told.
+uint32_t CompressedFileTargetSize(const std::string& path) {
+    PSTR actualName = nullptr;
+    DWORD sourceSize = 0;
+    DWORD targetSize = 0;
+    UINT compression = 0;
+    if (SetupGetFileCompressionInfoA(path.c_str(), &actualName, &sourceSize, &targetSize, &compression) !=
+        NO_ERROR)
+        return 0;
+    LocalFree(actualName);
+    return targetSize;
+}
+
+} // namespace
+
+FetchResult FetchSourcePiece(const FileEntry& entry, std::string& assemblyPath) {
+    assemblyPath = AssemblyFilePath(WindowsDirectory(), entry.Destination);
+    FileHandle assembly(CreateFileA(assemblyPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    DiskPromptBoxes prompts;
+    // A piece that cannot be appended whole, whether its source is missing or
+    // the assembly file cannot take it, is treated as a missing disk.
+    while (!TryAppendSource(entry.Source, assembly.get())) {
+        switch (PromptForDisk(entry.Disk, entry.Source, prompts)) {
+        case DiskPromptOutcome::Retry:
+            continue;
+        case DiskPromptOutcome::Ignore:
+            return FetchResult::Ignored;
+        case DiskPromptOutcome::Quit:
+            QuitSetup(QuitMode::AtOnce);
+            return FetchResult::Quit;
+        }
+    }
+    return FetchResult::Fetched;
+}
+
+uint32_t GetExpandedFileSize(size_t position) {
+    const FileEntry entry = TheState().Files.at(position);
+    if (!entry.IsPiece)
+        return CompressedFileTargetSize(entry.Source);
+    std::string assemblyPath;
+    const FetchResult fetched = FetchSourcePiece(entry, assemblyPath);
+    if (fetched == FetchResult::Quit || !entry.LastPiece)
+        return 0;
+    const uint32_t size = CompressedFileTargetSize(assemblyPath);
+    DeleteFileA(assemblyPath.c_str());
+    return size;
+}

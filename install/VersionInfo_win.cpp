@@ -1,0 +1,55 @@
+#include "install/VersionInfo_win.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// GetLocaleInfoA writes at most this many characters, terminator included.
+constexpr int kLanguageNameCapacity = 256;
+
+std::string EnglishLanguageName(WORD language) {
+    char name[kLanguageNameCapacity] = {};
+    if (GetLocaleInfoA(MAKELCID(language, SORT_DEFAULT), LOCALE_SENGLANGUAGE, name, kLanguageNameCapacity) <= 0)
+        return std::string();
+    return std::string(name, strnlen(name, sizeof(name)));
+}
+
+}
+
+std::optional<FileVersionInfo> ReadVersionInfo(const std::string& path) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    if (size == 0)
+        return std::nullopt;
+    std::vector<unsigned char> resource(size);
+    if (!GetFileVersionInfoA(path.c_str(), 0, size, resource.data()))
+        return std::nullopt;
+
+    void* value = nullptr;
+    UINT length = 0;
+    // The fixed block is copied out rather than read in place: the resource
+    // buffer gives no alignment guarantee for it.
+    VS_FIXEDFILEINFO fixed{};
+    if (!VerQueryValueA(resource.data(), "\\", &value, &length) || length < sizeof(fixed))
+        return std::nullopt;
+    std::memcpy(&fixed, value, sizeof(fixed));
+    if (fixed.dwSignature != VS_FFI_SIGNATURE)
+        return std::nullopt;
+
+    FileVersionInfo info;
+    info.FileVersionMS = fixed.dwFileVersionMS;
+    info.FileVersionLS = fixed.dwFileVersionLS;
+
+    WORD translation[2] = {};
+    if (VerQueryValueA(resource.data(), "\\VarFileInfo\\Translation", &value, &length) &&
+        length >= sizeof(translation)) {
+        std::memcpy(translation, value, sizeof(translation));
+        info.Language = translation[0];
+        info.CodePage = translation[1];
+        info.LanguageName = EnglishLanguageName(translation[0]);
+    }
+    return info;
+}

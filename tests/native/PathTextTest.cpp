@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "install/PathText.h"
+
+namespace {
+std::string Collapsed(std::string path) {
+    CollapseBackslashes(path);
+    return path;
+}
+}
+
+TEST(CollapseBackslashes, RunsOfOneToFiveKeepHalfRoundedUp) {
+    EXPECT_EQ(Collapsed("a\\b"), "a\\b");
+    EXPECT_EQ(Collapsed("a\\\\b"), "a\\b");
+    EXPECT_EQ(Collapsed("a\\\\\\b"), "a\\\\b");
+    EXPECT_EQ(Collapsed("a\\\\\\\\b"), "a\\\\b");
+    EXPECT_EQ(Collapsed("a\\\\\\\\\\b"), "a\\\\\\b");
+}
+
+TEST(CollapseBackslashes, LeadingTrailingAndRepeatedPairs) {
+    EXPECT_EQ(Collapsed("\\\\server\\share"), "\\server\\share");
+    EXPECT_EQ(Collapsed("C:\\Program Files\\Demo\\\\bin\\\\x.exe"), "C:\\Program Files\\Demo\\bin\\x.exe");
+    EXPECT_EQ(Collapsed("C:\\dir\\\\"), "C:\\dir\\");
+    EXPECT_EQ(Collapsed("\\\\"), "\\");
+    EXPECT_EQ(Collapsed(""), "");
+    // Applying it again keeps reducing what one pass left behind.
+    EXPECT_EQ(Collapsed(Collapsed("a\\\\\\\\b")), "a\\b");
+}
+
+TEST(PathText, FileNamePartAndSplit) {
+    EXPECT_EQ(FileNamePart("C:\\a\\b.txt"), "b.txt");
+    EXPECT_EQ(FileNamePart("[DP]data.bin"), "[DP]data.bin");
+    EXPECT_EQ(FileNamePart("C:\\dir\\"), "");
+    const PathSplit split = SplitAtLastBackslash("C:\\PROGRA~1\\DEMO\\DEMO.EXE");
+    EXPECT_EQ(split.Directory, "C:\\PROGRA~1\\DEMO");
+    EXPECT_EQ(split.Name, "DEMO.EXE");
+    const PathSplit bare = SplitAtLastBackslash("DEMO.EXE");
+    EXPECT_EQ(bare.Directory, "");
+    EXPECT_EQ(bare.Name, "DEMO.EXE");
+}
+
+TEST(PathText, DirectoryDestinationsGetTheSourceName) {
+    std::string destination = "C:\\Program Files\\Demo\\";
+    CompleteDirectoryDestination(destination, "D:\\medium\\files\\ReadMe.txt");
+    EXPECT_EQ(destination, "C:\\Program Files\\Demo\\ReadMe.txt");
+    std::string file = "C:\\Demo\\app.exe";
+    CompleteDirectoryDestination(file, "D:\\x\\other.exe");
+    EXPECT_EQ(file, "C:\\Demo\\app.exe");
+    std::string bare = "C:\\Demo\\";
+    CompleteDirectoryDestination(bare, "plain.txt");
+    EXPECT_EQ(bare, "C:\\Demo\\plain.txt");
+}

@@ -1,0 +1,6 @@
+#include "windows/ProcessState_win.h"
+
+SetupState& TheState() {
+    static SetupState state;
+    return state;
+}

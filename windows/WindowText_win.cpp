@@ -1,0 +1,18 @@
+#include "windows/WindowText_win.h"
+
+#include <vector>
+
+std::string WindowText(HWND window) {
+    if (!window)
+        return std::string();
+    const int length = GetWindowTextLengthA(window);
+    if (length <= 0)
+        return std::string();
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    const int copied = GetWindowTextA(window, buffer.data(), length + 1);
+    return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+std::string DialogItemText(HWND dialog, int id) {
+    return WindowText(GetDlgItem(dialog, id));
+}
