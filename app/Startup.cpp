@@ -11,6 +11,7 @@
 #include "script/Commands.h"
 #include "windows/Platform.h"
 #include "windows/SetupWindow.h"
+#include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths.h"
 
 namespace {
@@ -40,7 +41,9 @@ bool InitCommonControlsOrExplain() {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = 0xFF;
-    if (InitCommonControlsEx(&controls) == TRUE)
+    static const auto initControls =
+        SystemFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
+    if (initControls && initControls(&controls) == TRUE)
         return true;
     MessageBoxA(nullptr, "InitCommonControlsEx failed. ComCtl32.dll is not properly installed. Setup will be closed now.",
                 "Common controls not available", MB_OK | MB_ICONERROR);
@@ -91,7 +94,9 @@ int RunSetup(HINSTANCE instance) {
     state.Instance = instance;
     state.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
     state.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
-    CoInitialize(nullptr);
+    static const auto coInitialize = SystemFunction<decltype(&CoInitialize)>("ole32.dll", "CoInitialize");
+    static const auto coUninitialize = SystemFunction<decltype(&CoUninitialize)>("ole32.dll", "CoUninitialize");
+    const bool comStarted = coInitialize && SUCCEEDED(coInitialize(nullptr));
 
     HWND splash = CreateSetupWindow(nullptr, SplashClassName, nullptr, WS_POPUP | WS_BORDER | WS_SYSMENU,
                                     state.ScreenWidth / 2 - 200, state.ScreenHeight / 2 - 100, 400, 200);
@@ -128,6 +133,7 @@ int RunSetup(HINSTANCE instance) {
     KillTimer(main, timer);
     UnregisterClassA(SplashClassName, instance);
     UnregisterClassA(MainClassName, instance);
-    CoUninitialize();
+    if (comStarted)
+        coUninitialize();
     return ExitNormal;
 }

@@ -9,6 +9,7 @@
 #include "install/DiskPromptBoxes.h"
 #include "pages/QuitSetup.h"
 #include "windows/Handles.h"
+#include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths.h"
 
 namespace {
@@ -63,8 +64,10 @@ uint32_t CompressedFileTargetSize(const std::string& path) {
     DWORD sourceSize = 0;
     DWORD targetSize = 0;
     UINT compression = 0;
-    if (SetupGetFileCompressionInfoA(path.c_str(), &actualName, &sourceSize, &targetSize, &compression) !=
-        NO_ERROR)
+    static const auto compressionInfo =
+        SystemFunction<decltype(&SetupGetFileCompressionInfoA)>("setupapi.dll", "SetupGetFileCompressionInfoA");
+    if (!compressionInfo ||
+        compressionInfo(path.c_str(), &actualName, &sourceSize, &targetSize, &compression) != NO_ERROR)
         return 0;
     LocalFree(actualName);
     return targetSize;
