@@ -7,6 +7,7 @@
 #include "app/ProgramFilesDir.h"
 #include "app/Win32Platform.h"
 #include "app/WininitCheck.h"
+#include "install/AssemblyFolder_win.h"
 #include "pages/PageHook.h"
 #include "script/Commands.h"
 #include "windows/Platform.h"
@@ -87,6 +88,7 @@ void DrainMessages() {
 } // namespace
 
 int RunSetup(HINSTANCE instance) {
+    const RunAssemblyFolderScope assemblyFolder;
     SetupState& state = TheState();
     state.IsNT = PlatformId() == VER_PLATFORM_WIN32_NT ? 1 : 0;
     if (!state.IsNT && !CheckWininit())

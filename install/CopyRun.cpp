@@ -110,13 +110,15 @@ int InstallFileEntry(size_t position, std::string& installedPath) {
             return 1;
     } else {
         std::string assemblyPath;
-        switch (NextPieceStep(FetchSourcePiece(entry, assemblyPath), entry.LastPiece)) {
+        const AssemblyStart start = AssemblyStartOf(state.Files, position);
+        switch (NextPieceStep(FetchSourcePiece(entry, start, assemblyPath), entry.LastPiece)) {
         case PieceStep::StopRun:
             return 1;
         case PieceStep::WaitForMore:
             return 0;
         case PieceStep::InstallAssembly:
-            // A stopped installation keeps the assembled file for a later run.
+            // A stopped installation leaves the assembled file to the removal
+            // of the run's assembly folder.
             if (InstallVersionedFile(assemblyPath, position) == 1)
                 return 1;
             DeleteFileA(assemblyPath.c_str());
