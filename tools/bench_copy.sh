@@ -21,14 +21,12 @@
 # window is seen within the robot's 20 ms polling.
 set -uo pipefail
 
-ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD=${1:-$ROOT/build/bench-copy-mingw}
+# shellcheck source=tools/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+choose_wine_platform || exit 1
+BUILD=${1:-$BUILD_ROOT/bench-copy-$MINGW_PRESET}
 ROUNDS=${2:-3}
 PARTS=${3:-small large sections}
-for lib in wait display wine; do
-    # shellcheck source=/dev/null
-    source "$ROOT/tests/e2e/lib/$lib.sh"
-done
 
 WORK=$(mktemp -d /tmp/bench-copy.XXXXXX)
 export WINEPREFIX=$WORK/prefix
@@ -41,7 +39,7 @@ trap cleanup EXIT
 
 build() {
     echo "building setup.exe, robot.exe and bare_install.exe in $BUILD"
-    cmake --preset mingw -B "$BUILD" >"$WORK/build.log" 2>&1 &&
+    cmake --preset "$MINGW_PRESET" -B "$BUILD" >"$WORK/build.log" 2>&1 &&
         cmake --build "$BUILD" -j2 --target setup robot bare_install >>"$WORK/build.log" 2>&1 ||
         { cat "$WORK/build.log"; return 1; }
 }

@@ -1,28 +1,22 @@
 #!/bin/bash
-# Runs setup.exe on examples/demo under Wine.
+# Runs setup.exe on examples/demo under Wine: the i686 build under 32-bit Wine
+# where the host executes 32-bit code, else the x86_64 build under 64-bit Wine
+# (TEST_ARCH=32 or 64 forces one; the first line of output says which).
 # With DISPLAY set, the wizard appears on that display for you to use.
 # Without one (or with DEMO_HEADLESS=1) it runs on a private Xvfb, the robot
 # walks through every dialog, and the screenshots are saved as PNG files
 # under $BUILD_ROOT/demo/ (default build/demo/), whose paths are printed.
 set -uo pipefail
 
-ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$ROOT" || exit 1
-mkdir -p "${BUILD_ROOT:-build}"
-BUILD_ROOT=$(cd "${BUILD_ROOT:-build}" && pwd)
+# shellcheck source=tools/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 DEMO="$BUILD_ROOT/demo"
-PREFIX="$DEMO/prefix"
 MEDIUM="$DEMO/medium"
-
-for lib in wait display wine; do
-    # shellcheck source=/dev/null
-    source "$ROOT/tests/e2e/lib/$lib.sh"
-done
 
 build_setup() {
     echo "building setup.exe"
-    cmake --preset mingw -B "$BUILD_ROOT/mingw" >"$DEMO/build.log" 2>&1 &&
-        cmake --build "$BUILD_ROOT/mingw" -j"$(nproc)" --target setup robot >>"$DEMO/build.log" 2>&1 ||
+    cmake --preset "$MINGW_PRESET" -B "$BUILD" >"$DEMO/build.log" 2>&1 &&
+        cmake --build "$BUILD" -j"$(nproc)" --target setup robot >>"$DEMO/build.log" 2>&1 ||
         { echo "build failed (log: $DEMO/build.log)"; return 1; }
 }
 
@@ -30,7 +24,7 @@ prepare_medium() {
     rm -rf "$MEDIUM"
     mkdir -p "$MEDIUM"
     cp -r "$ROOT/examples/demo/." "$MEDIUM/"
-    cp "$BUILD_ROOT/mingw/setup.exe" "$MEDIUM/"
+    cp "$BUILD/setup.exe" "$MEDIUM/"
 }
 
 # The prefix is kept between demos; a new one takes a while.
@@ -78,7 +72,7 @@ run_headless() {
     prepare_prefix || return 1
     rm -f "$DEMO"/*.png "$DEMO"/*.bmp
     robot_walk >"$DEMO/walk.robot"
-    run_wine "$BUILD_ROOT/mingw/robot.exe" "$(windows_path "$DEMO/walk.robot")" >"$DEMO/robot.out" 2>&1 &
+    run_wine "$BUILD/robot.exe" "$(windows_path "$DEMO/walk.robot")" >"$DEMO/robot.out" 2>&1 &
     local robot=$!
     run_setup >"$DEMO/setup.out" 2>&1
     local status=$?
@@ -102,6 +96,10 @@ show_installation() {
 main() {
     mkdir -p "$DEMO"
     "$ROOT/tools/install-deps.sh" || exit 1
+    choose_wine_platform || exit 1
+    BUILD="$BUILD_ROOT/$MINGW_PRESET"
+    # One kept prefix for each architecture.
+    PREFIX="$DEMO/prefix-$WINE_BITS"
     build_setup || exit 1
     prepare_medium
     if [ -n "${DISPLAY:-}" ] && [ -z "${DEMO_HEADLESS:-}" ]; then

@@ -5,9 +5,11 @@ set -euo pipefail
 
 PACKAGES=(
     cmake make g++ googletest                # native build and unit tests
-    g++-mingw-w64-i686 mingw-w64-i686-dev    # setup.exe, robot.exe, Wine unit tests
+    g++-mingw-w64-i686 mingw-w64-i686-dev    # setup.exe, robot.exe, Wine unit tests (i686)
+    g++-mingw-w64-x86-64 mingw-w64-x86-64-dev  # the same for x86_64
     clang libclang-rt-14-dev                 # libFuzzer targets
     wine wine32:i386                         # 32-bit Windows under Linux
+    wine64                                   # 64-bit Windows, where 32-bit code cannot run
     fonts-wine                               # Wine's Tahoma, the font of the wizard pages
     xvfb xauth x11-utils                     # a display for the windows
     imagemagick                              # screenshots (import) and pixel reads

@@ -1,26 +1,22 @@
 #!/bin/bash
-# The test command. Installs what is missing, builds the presets native, mingw
-# and fuzz, then runs the native unit tests, the Wine unit tests, every
-# end-to-end scenario and each fuzz target for a few seconds. Counts single
-# tests (gtest cases, scenarios, fuzz targets) and ends with the line
-# "N passed, M failed"; exits non-zero when a test or a build failed.
+# The test command. Installs what is missing, builds the presets native, fuzz,
+# mingw (i686) and mingw64 (x86_64), then runs the native unit tests, each fuzz
+# target for a few seconds, and under Wine the unit tests and every end-to-end
+# scenario. Wine runs the i686 build where the host executes 32-bit code and
+# the x86_64 build under 64-bit Wine elsewhere; TEST_ARCH=32 or 64 forces one.
+# Counts single tests (gtest cases, scenarios, fuzz targets) and ends with the
+# line "N passed, M failed"; exits non-zero when a test or a build failed.
 #
 # BUILD_ROOT (default "build") is where the builds, logs, Wine prefixes and
-# screenshots go; setup.exe lands at $BUILD_ROOT/mingw/setup.exe.
+# screenshots go; setup.exe lands at $BUILD_ROOT/mingw/setup.exe and
+# $BUILD_ROOT/mingw64/setup.exe.
 set -uo pipefail
 
-ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$ROOT" || exit 1
-mkdir -p "${BUILD_ROOT:-build}"
-BUILD_ROOT=$(cd "${BUILD_ROOT:-build}" && pwd)
+# shellcheck source=tools/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 LOGS="$BUILD_ROOT/logs"
 JOBS=$(nproc)
 FUZZ_SECONDS=5
-
-for lib in wait display wine; do
-    # shellcheck source=/dev/null
-    source "$ROOT/tests/e2e/lib/$lib.sh"
-done
 
 PASSED=0
 FAILED=0
@@ -88,7 +84,7 @@ run_wine_tests() {
     local prefix="$BUILD_ROOT/wine-unit-prefix" report="$LOGS/wine-tests.xml" log="$LOGS/wine-tests.log"
     rm -f "$report"
     copy_prefix "$TEMPLATE" "$prefix"
-    (cd "$BUILD_ROOT" && WINEPREFIX=$prefix run_wine "$BUILD_ROOT/mingw/wine_tests.exe" \
+    (cd "$BUILD_ROOT" && WINEPREFIX=$prefix run_wine "$WINE_BUILD/wine_tests.exe" \
         --gtest_output="xml:$(windows_path "$report")") >"$log" 2>&1 </dev/null
     end_prefix "$prefix"
     rm -rf "$prefix"
@@ -98,7 +94,7 @@ run_wine_tests() {
 run_e2e() {
     local log="$LOGS/e2e.log" line
     E2E_TEMPLATE=$TEMPLATE SCREENSHOT_DIR="$BUILD_ROOT/screenshots" \
-        "$ROOT/tests/e2e/run.sh" "$BUILD_ROOT/mingw" "$BUILD_ROOT/e2e" </dev/null 2>&1 | tee "$log" |
+        "$ROOT/tests/e2e/run.sh" "$WINE_BUILD" "$BUILD_ROOT/e2e" </dev/null 2>&1 | tee "$log" |
         grep -E '^(PASS|FAIL) '
     line=$(sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$log")
     if [ -z "$line" ]; then
@@ -145,9 +141,18 @@ main() {
     "$ROOT/tools/install-deps.sh" || { echo "0 passed, 1 failed"; exit 1; }
     trap cleanup EXIT
 
+    local platform=chosen built=" "
+    choose_wine_platform || platform=
     build native && run_native_tests
     build fuzz && run_fuzzers
-    if build mingw; then
+    # Both Windows builds, so neither breaks unnoticed; Wine runs the chosen one.
+    build mingw && built+="mingw "
+    build mingw64 && built+="mingw64 "
+    if [ -z "$platform" ]; then
+        echo "Wine tests not run: no platform"
+        FAILED=$((FAILED + 1))
+    elif [[ $built == *" $MINGW_PRESET "* ]]; then
+        WINE_BUILD="$BUILD_ROOT/$MINGW_PRESET"
         start_xvfb 1024x768x24 && make_template || { echo "cannot prepare Wine"; FAILED=$((FAILED + 1)); }
         if [ -n "${TEMPLATE:-}" ] && [ -d "$TEMPLATE" ]; then
             run_wine_tests

@@ -3,7 +3,9 @@
 # for each scenario in tests/e2e/scenarios/, with robot.exe driving its windows.
 #
 # Usage: tests/e2e/run.sh BUILD_DIR OUT_DIR [SCENARIO...]
-#   BUILD_DIR  holds setup.exe and robot.exe (the mingw build)
+#   BUILD_DIR  holds setup.exe and robot.exe (build/mingw, or build/mingw64
+#              where the host cannot execute 32-bit code; TEST_ARCH as in
+#              tools/test.sh)
 #   OUT_DIR    receives a directory of logs per scenario and screenshots/
 #   SCENARIO   names of scenario files without .sh (default: all)
 # Set E2E_TEMPLATE to an existing prefix to skip making a new template.
@@ -22,14 +24,14 @@ cleanup() {
     stop_xvfb
 }
 
+# scenario_files [NAME...]: sets FILES to the scenario files, all by default.
 scenario_files() {
     local name
-    if (($# == 0)); then
-        ls "$HERE"/scenarios/*.sh
-        return
-    fi
+    FILES=("$HERE"/scenarios/*.sh)
+    (($# == 0)) && return
+    FILES=()
     for name in "$@"; do
-        echo "$HERE/scenarios/$name.sh"
+        FILES+=("$HERE/scenarios/$name.sh")
     done
 }
 
@@ -39,6 +41,7 @@ main() {
     OUT_DIR=$(cd "$2" && pwd)
     shift 2
     SCREENSHOT_DIR=${SCREENSHOT_DIR:-$OUT_DIR/screenshots}
+    choose_wine_platform || { echo "e2e: 0 passed, 1 failed"; exit 1; }
     trap cleanup EXIT
     start_xvfb 1024x768x24 || exit 1
 
@@ -49,8 +52,9 @@ main() {
         exit 1
     fi
 
-    local passed=0 failed=0 file
-    for file in $(scenario_files "$@"); do
+    local passed=0 failed=0 file FILES
+    scenario_files "$@"
+    for file in "${FILES[@]}"; do
         if (run_scenario "$file"); then
             passed=$((passed + 1))
         else

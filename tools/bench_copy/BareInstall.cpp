@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     QueryPerformanceCounter(&end);
     if (!ok)
         return 1;
-    std::printf("bare files=%zu seconds=%.3f\n", names.size(),
+    std::printf("bare files=%lu seconds=%.3f\n", static_cast<unsigned long>(names.size()),
                 static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
     return 0;
 }

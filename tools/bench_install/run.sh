@@ -1,43 +1,36 @@
 #!/bin/bash
-# Builds bench_install.exe with the MinGW preset and runs it under Wine.
+# Builds bench_install.exe for the chosen platform (as tools/test.sh chooses)
+# and runs it under Wine.
 #   tools/bench_install/run.sh [build directory] [rounds]
-# The Wine prefix is $WINEPREFIX, or a new one under /tmp; the display is
-# $DISPLAY, or a private Xvfb. What the script starts it also removes.
-set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-build="${1:-$root/build/bench-mingw}"
-rounds="${2:-5}"
+# The Wine prefix is $WINEPREFIX, or a new one; the display is $DISPLAY, or a
+# private Xvfb. What the script starts it also removes.
+set -uo pipefail
+# shellcheck source=tools/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../common.sh"
+choose_wine_platform || exit 1
+build=${1:-$BUILD_ROOT/bench-$MINGW_PRESET}
+rounds=${2:-5}
 
-cmake --preset mingw -B "$build" >/dev/null
-cmake --build "$build" --target bench_install -j2 >/dev/null
+cmake --preset "$MINGW_PRESET" -B "$build" >/dev/null &&
+    cmake --build "$build" --target bench_install -j2 >/dev/null || exit 1
 
 own_prefix=""
-xvfb=""
-work="$(mktemp -d /tmp/bench-install-work.XXXXXX)"
+work=$(mktemp -d /tmp/bench-install-work.XXXXXX)
 cleanup() {
+    end_prefix "$WINEPREFIX"
+    [ -n "$own_prefix" ] && rm -rf "$own_prefix"
     rm -rf "$work"
-    if [ -n "$own_prefix" ]; then
-        wineserver -k 2>/dev/null || true
-        rm -rf "$own_prefix"
-    fi
-    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+    stop_xvfb
 }
 trap cleanup EXIT
 
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ -z "${WINEPREFIX:-}" ]; then
-    own_prefix="$(mktemp -d /tmp/bench-install-pfx.XXXXXX)"
-    export WINEPREFIX="$own_prefix"
-    wineboot -i >/dev/null 2>&1
+    own_prefix=$(mktemp -d /tmp/bench-install-pfx.XXXXXX)
+    export WINEPREFIX=$own_prefix
+    make_template_prefix "$WINEPREFIX" "$work/prefix.log" || { cat "$work/prefix.log"; exit 1; }
 fi
 if [ -z "${DISPLAY:-}" ]; then
-    for display in $(seq 80 99); do
-        [ -e "/tmp/.X11-unix/X$display" ] && continue
-        Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb=$!
-        export DISPLAY=":$display"
-        break
-    done
+    start_xvfb 1024x768x24 || exit 1
 fi
 
-wine "$build/bench_install.exe" "$(winepath -w "$work")\\bench" "$rounds"
+run_wine "$build/bench_install.exe" "$(run_wine winepath -w "$work" 2>/dev/null)\\bench" "$rounds"
