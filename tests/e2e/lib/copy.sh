@@ -20,7 +20,8 @@ medium_windows_path() {
     printf '%s' "${path//\//\\}"
 }
 
-# The prefix's Windows temporary directory, where split files are assembled.
+# The prefix's Windows temporary directory, below which each run makes its
+# own folder for assembling split files.
 windows_temp_dir() { printf '%s' "$WINEPREFIX/drive_c/windows/temp"; }
 
 # The local date as the log writes it: month/day/year without leading zeros.
@@ -160,8 +161,20 @@ ROBOT
 # piece_file N: the kept copy of piece N.
 piece_file() { printf '%s' "$SCENARIO_DIR/pieces/big.00$1"; }
 
-# The assembly file of big.dat in the prefix.
-assembly_file() { printf '%s' "$(windows_temp_dir)/big.dat.ToInstall.TMP"; }
+# Where big.dat was assembled before runs had a folder of their own: where an
+# earlier run may have left a file of that name, or another user planted one.
+old_assembly_file() { printf '%s' "$(windows_temp_dir)/big.dat.ToInstall.TMP"; }
+
+# expect_no_assembly_left [KEPT...]: the run removed its assembly folder and
+# every assembly file in it; the KEPT files (planted by the scenario) are all
+# that lie below the Windows temporary directory with such names.
+expect_no_assembly_left() {
+    local kept left
+    kept=$(printf '%s\n' "$@")
+    left=$(find "$(windows_temp_dir)" -mindepth 1 \( -name 'Setup-*' -o -name '*.ToInstall.TMP' \) |
+        grep -v -x -F -e "$kept" | tr '\n' '|')
+    [ -z "$left" ] || fail "left below the Windows temporary directory: $left"
+}
 
 # disk_prompt_text DISK: the text of the prompt for a missing disk.
 disk_prompt_text() {
