@@ -1,8 +1,9 @@
 #!/bin/bash
 # The test command. Installs what is missing, builds the presets native, fuzz,
 # mingw (i686) and mingw64 (x86_64), then runs the native unit tests, each fuzz
-# target for a few seconds, the import tables of the shipped Windows programs,
-# and under Wine the unit tests and every end-to-end scenario. Wine runs the i686 build where the host executes 32-bit code and
+# target for a few seconds, the import tables and manifests of the shipped
+# Windows programs, and under Wine the unit tests and every end-to-end
+# scenario. Wine runs the i686 build where the host executes 32-bit code and
 # the x86_64 build under 64-bit Wine elsewhere; TEST_ARCH=32 or 64 forces one.
 # Counts single tests (gtest cases, scenarios, fuzz targets) and ends with the
 # line "N passed, M failed"; exits non-zero when a test or a build failed.
@@ -123,18 +124,18 @@ run_fuzzers() {
     tally "$passed" "$failed" "fuzz targets"
 }
 
-# run_import_check BUILD...: one test: the shipped programs of the Windows
-# builds import only the system's known libraries.
-run_import_check() {
-    local log="$LOGS/imports.log" dirs=() preset
+# run_program_check BUILD...: one test: the shipped programs of the Windows
+# builds import only the system's known libraries and declare their level.
+run_program_check() {
+    local log="$LOGS/programs.log" dirs=() preset
     for preset in "$@"; do
         dirs+=("$BUILD_ROOT/$preset")
     done
-    if "$ROOT/tools/check_imports.sh" "${dirs[@]}" >"$log" 2>&1; then
-        tally 1 0 "import tables"
+    if "$ROOT/tools/check_programs.sh" "${dirs[@]}" >"$log" 2>&1; then
+        tally 1 0 "import tables and manifests"
     else
-        grep -E '^(NOT ALLOWED|no program)' "$log"
-        tally 0 1 "import tables"
+        grep -E '^(NOT ALLOWED|WRONG|no program)' "$log"
+        tally 0 1 "import tables and manifests"
     fi
 }
 
@@ -164,7 +165,7 @@ main() {
     build mingw && built+="mingw "
     build mingw64 && built+="mingw64 "
     # shellcheck disable=SC2086
-    [ "$built" != " " ] && run_import_check $built
+    [ "$built" != " " ] && run_program_check $built
     if [ -z "$platform" ]; then
         echo "Wine tests not run: no platform"
         FAILED=$((FAILED + 1))
