@@ -125,6 +125,32 @@ AddFile("[SP]\disk2\big.002", "[DP]big.dat", "Main", "0", "2", "1", "0", "0", "0
 AddFile("[SP]\disk3\big.003", "[DP]big.dat", "Main", "0", "3", "1", "1", "0", "1", "Big")
 '
 
+# The end of a script that shows the sections page, the copy page and a last
+# message, and the robot lines that take it through them, keeping the sections
+# page's rows in robot.out.
+SECTIONS_THEN_COPY='ShowSections()
+ShowCopy()
+ShowMessage("The copy page has closed", "After the copy", "", "NOW")
+'
+robot_sections_then_copy() {
+    cat <<'ROBOT'
+wait-process setup.exe
+wait-window class=#32770 title="Welcome to Orlisk 1.0"
+listview id=1009
+click id=1017
+wait-window class=#32770 title="After the copy"
+click text=OK
+wait-exit
+ROBOT
+}
+
+# expect_main_size BYTES: the sections page showed the section Main, first,
+# with that size.
+expect_main_size() {
+    grep -q "^row index=0 .*\"Main\" \"$1\"\$" "$SCENARIO_DIR/robot.out" ||
+        fail "section size: $(grep -m 1 '^row ' "$SCENARIO_DIR/robot.out"), expected $1"
+}
+
 # make_pieces: the three pieces of big.dat, of sizes that do not fall on any
 # power of two, in the disk folders and as copies in $SCENARIO_DIR/pieces.
 make_pieces() {

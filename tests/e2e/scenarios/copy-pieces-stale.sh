@@ -17,27 +17,13 @@ prepare() {
     cp "$SCENARIO_DIR/stale" "$(user_temp_file)"
     write_script 'SetAppName("Demo")
 CreateSection("Main", "1", "0", "Main files")
-'"$PIECE_STATEMENTS"'ShowSections()
-ShowCopy()
-ShowMessage("The copy page has closed", "After the copy", "", "NOW")
-'
+'"$PIECE_STATEMENTS$SECTIONS_THEN_COPY"
 }
 
-robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
-listview id=1009
-click id=1017
-wait-window class=#32770 title="After the copy"
-click text=OK
-wait-exit
-ROBOT
-}
+robot_script() { robot_sections_then_copy; }
 
 verify() {
-    grep -q '^row index=0 .*"Main" "320000"$' "$SCENARIO_DIR/robot.out" ||
-        fail "section size: $(grep -m 1 '^row ' "$SCENARIO_DIR/robot.out")"
+    expect_main_size 320000
     cat "$(piece_file 1)" "$(piece_file 2)" "$(piece_file 3)" >"$SCENARIO_DIR/big.expected"
     expect_same_bytes "$(demo_dir)/big.dat" "$SCENARIO_DIR/big.expected" "big.dat (the three pieces alone)"
     expect_same_bytes "$(old_assembly_file)" "$SCENARIO_DIR/stale" "the file of the earlier run"

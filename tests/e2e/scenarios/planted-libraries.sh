@@ -17,28 +17,14 @@ prepare() {
     write_script 'SetAppName("Demo")
 CreateSection("Main", "1", "0", "Main files")
 AddFile("[SP]\files\ReadMe.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "1", "Read me")
-ShowSections()
-ShowCopy()
-ShowMessage("The copy page has closed", "After the copy", "", "NOW")
-'
+'"$SECTIONS_THEN_COPY"
 }
 
-robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
-listview id=1009
-click id=1017
-wait-window class=#32770 title="After the copy"
-click text=OK
-wait-exit
-ROBOT
-}
+robot_script() { robot_sections_then_copy; }
 
 verify() {
     [ -z "$(loaded_plants "$MEDIUM")" ] || fail "setup.exe loaded: $(loaded_plants "$MEDIUM" | tr '\n' ' ')"
-    grep -q '^row index=0 .*"Main" "7"$' "$SCENARIO_DIR/robot.out" ||
-        fail "section size: $(grep -m 1 '^row ' "$SCENARIO_DIR/robot.out")"
+    expect_main_size 7
     expect_same_bytes "$(demo_dir)/ReadMe.txt" "$MEDIUM/files/ReadMe.txt" "ReadMe.txt"
     [ -f "$(programs_folder)/Demo/Read me.lnk" ] || fail "no shortcut: $(ls "$(programs_folder)/Demo" 2>&1)"
 }
