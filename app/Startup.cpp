@@ -10,6 +10,7 @@
 #include "install/AssemblyFolder_win.h"
 #include "pages/PageHook.h"
 #include "script/Commands.h"
+#include "windows/AnsiCharClass_win.h"
 #include "windows/Platform.h"
 #include "windows/SetupWindow.h"
 #include "windows/SystemLibrary_win.h"
@@ -20,10 +21,6 @@ namespace {
 constexpr UINT_PTR kNextButtonTimerId = 1;
 constexpr UINT kNextButtonTimerPeriod = 50;
 constexpr DWORD kSplashPause = 1250;
-
-bool IsCharAlphaNumericAnsi(unsigned char c) {
-    return IsCharAlphaNumericA(static_cast<CHAR>(c)) != FALSE;
-}
 
 void ShowAndPaint(HWND window) {
     ShowWindow(window, SW_SHOW);

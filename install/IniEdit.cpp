@@ -1,6 +1,7 @@
 #include "install/IniEdit.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -29,10 +30,15 @@ bool ModelKeepsEverything(const IniFile& model, const std::string& text, const s
     }
     return true;
 }
-}
 
-std::string SetKeyKeepingOtherLines(const std::string& text, const std::string& section, const std::string& key,
-                                    const std::string& value) {
+// What becomes of the lines of our key in matching sections.
+enum class OurKeyLines {
+    ReplaceByOne,  // one request per key: the first becomes ours, the others go
+    KeepAll,       // a key that may repeat ("NUL="): all stay; ours is added unless it is there
+};
+
+std::string EditKeepingOtherLines(const std::string& text, const std::string& section, const std::string& key,
+                                  const std::string& value, OurKeyLines mode) {
     const std::string ourLine = key + "=" + value + "\r\n";
     std::vector<std::string> lines;
     bool inSection = false;
@@ -49,7 +55,10 @@ std::string SetKeyKeepingOtherLines(const std::string& text, const std::string& 
                 firstSectionDone = true;
             inSection = SameNameIgnoringCase(line.SectionName, section);
         }
-        if (inSection && line.Kind == IniLineKind::Entry && line.Key == key) {
+        const bool ours = inSection && line.Kind == IniLineKind::Entry && line.Key == key;
+        if (ours && mode == OurKeyLines::KeepAll && line.Value == value)
+            return text;
+        if (ours && mode == OurKeyLines::ReplaceByOne) {
             if (!replaced)
                 lines.push_back(ourLine);
             replaced = true;
@@ -79,6 +88,18 @@ std::string SetKeyKeepingOtherLines(const std::string& text, const std::string& 
     return result;
 }
 
+} // namespace
+
+std::string SetKeyKeepingOtherLines(const std::string& text, const std::string& section, const std::string& key,
+                                    const std::string& value) {
+    return EditKeepingOtherLines(text, section, key, value, OurKeyLines::ReplaceByOne);
+}
+
+std::string AddEntryKeepingOtherLines(const std::string& text, const std::string& section, const std::string& key,
+                                      const std::string& value) {
+    return EditKeepingOtherLines(text, section, key, value, OurKeyLines::KeepAll);
+}
+
 std::string SetIniKey(const std::string& text, const std::string& section, const std::string& key,
                       const std::string& value) {
     IniFile model;
@@ -89,17 +110,29 @@ std::string SetIniKey(const std::string& text, const std::string& section, const
     return model.ToText();
 }
 
-IniUpdateResult UpdateIniKeyInFile(const std::string& path, const std::string& section, const std::string& key,
-                                   const std::string& value) {
+namespace {
+IniUpdateResult UpdateIniFile(const std::string& path, const std::function<std::string(const std::string&)>& edit) {
     std::string oldText;
     const FileReadResult read = ReadWholeFile(path, oldText);
     if (read == FileReadResult::Unreadable)
         return IniUpdateResult::Unreadable;
-    if (WriteWholeFile(path, SetIniKey(oldText, section, key, value)))
+    if (WriteWholeFile(path, edit(oldText)))
         return IniUpdateResult::Written;
     // A write that failed half-way (a full disk) has already truncated the
     // file; put back what others had in it.
     if (read == FileReadResult::Read && !oldText.empty())
         WriteWholeFile(path, oldText);
     return IniUpdateResult::WriteFailed;
+}
+}
+
+IniUpdateResult UpdateIniKeyInFile(const std::string& path, const std::string& section, const std::string& key,
+                                   const std::string& value) {
+    return UpdateIniFile(path, [&](const std::string& text) { return SetIniKey(text, section, key, value); });
+}
+
+IniUpdateResult AddIniEntryInFile(const std::string& path, const std::string& section, const std::string& key,
+                                  const std::string& value) {
+    return UpdateIniFile(path,
+                         [&](const std::string& text) { return AddEntryKeepingOtherLines(text, section, key, value); });
 }

@@ -24,6 +24,13 @@
 std::string SetKeyKeepingOtherLines(const std::string& text, const std::string& section, const std::string& key,
                                     const std::string& value);
 
+// The line-by-line edit for a key that may occur several times (the "NUL="
+// deletions of wininit.ini): every line stays; key=value is inserted as
+// above unless exactly that entry is already in a matching section, in which
+// case the text comes back unchanged.
+std::string AddEntryKeepingOtherLines(const std::string& text, const std::string& section, const std::string& key,
+                                      const std::string& value);
+
 // Chooses the model or the line-by-line edit as described above.
 std::string SetIniKey(const std::string& text, const std::string& section, const std::string& key,
                       const std::string& value);
@@ -38,3 +45,8 @@ enum class IniUpdateResult {
 // and writes it back.
 IniUpdateResult UpdateIniKeyInFile(const std::string& path, const std::string& section, const std::string& key,
                                    const std::string& value);
+
+// Reads the file (a missing one counts as empty), adds the entry with
+// AddEntryKeepingOtherLines and writes it back.
+IniUpdateResult AddIniEntryInFile(const std::string& path, const std::string& section, const std::string& key,
+                                  const std::string& value);

@@ -44,7 +44,7 @@ bool ScheduleDelayedMove(const std::string& copyPath, const std::string& destina
 // Wininit.exe reads short names only; the destination exists (it is in
 // use), so its real short path names it, whatever number Windows gave it.
 bool ScheduleInWininit(const std::string& copyPath, const std::string& destinationPath) {
-    const std::string wininit = WindowsDirectory() + "\\Wininit.ini";
+    const std::string wininit = WininitIniPath();
     const std::string target = RestartRenameTarget(destinationPath, ShortPathOf(destinationPath));
     switch (UpdateIniKeyInFile(wininit, "rename", target, copyPath)) {
     case IniUpdateResult::Written:

@@ -1,6 +1,7 @@
 #include "install/SharedFileRecord.h"
 
 #include "app/GlobalState.h"
+#include "uninstall/SharedCount_win.h"
 #include "windows/Handles.h"
 #include "windows/ProcAddress.h"
 
@@ -19,11 +20,12 @@ Library LoadQuietly(const std::string& path) {
 
 }
 
-void RecordAndRegisterSharedFile(const std::string& directory, const std::string& name) {
+void RecordAndRegisterSharedFile(const std::string& directory, const std::string& name, bool existedBefore) {
     SetupState& state = TheState();
     const std::string path = directory + "\\" + name;
     const Library library = LoadQuietly(path);
     state.UninstallLogStream.WriteSharedFile(directory, name);
+    CountSharedInstallation(path, existedBefore);
     if (!library)
         return;
     const auto registerServer = ProcAddress<RegisterServerFunction>(library.get(), "DllRegisterServer");

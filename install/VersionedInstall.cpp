@@ -41,6 +41,10 @@ int FailBeforeInstalling(const PreparedPaths& paths, InstallPrompts& prompts) {
     return verdict == InstallVerdict::StopRun ? 1 : 0;
 }
 
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 int InstallSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     SetupState& state = TheState();
     const FindFileAnswer found = VersionFindFile(VFFF_ISSHAREDFILE, paths.SourceName, state.Variables.Get("WINPATH"),
@@ -56,6 +60,7 @@ int InstallSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     }
     state.CurrentDestPath = target;
     state.CurrentSourcePath = newFile;
+    const bool existedBefore = Exists(target);
 
     InstallFileRequest request;
     request.SourceName = paths.SourceName;
@@ -75,12 +80,8 @@ int InstallSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     default:
         break;
     }
-    RecordAndRegisterSharedFile(found.DestinationDirectory, paths.DestinationName);
+    RecordAndRegisterSharedFile(found.DestinationDirectory, paths.DestinationName, existedBefore);
     return 0;
-}
-
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // The short form keeps the installer's own paths short (its temporary copy

@@ -76,3 +76,8 @@
 #define IDC_OVERWRITE_PATH 1034
 #define IDC_OVERWRITE_NO 1043
 #define IDC_OVERWRITE_ALL 1044
+
+// Progress window of the uninstaller (TAUninstall.exe), made by code.
+#define IDC_UNINSTALL_FILE 1100
+#define IDC_UNINSTALL_BAR_FRAME 1101
+#define IDC_UNINSTALL_BAR 1102

@@ -1,6 +1,5 @@
 #include "script/Commands.h"
 
-
 #include "script/Numbers.h"
 
 namespace {
@@ -17,13 +16,9 @@ struct CommandContext {
 using Effect = StatementResult (*)(CommandContext&);
 
 struct Command {
-    const char* name;
-    int count;
-    unsigned substituted; // bit n set: argument n+1 is substituted
+    CommandInfo info;
     Effect effect;
 };
-
-constexpr unsigned Arg(int n) { return 1u << (n - 1); }
 
 StatementResult Done() { return StatementResult::Continue; }
 
@@ -166,34 +161,36 @@ StatementResult ShowSections(CommandContext& c) { return PageResult(c.platform.R
 StatementResult ShowCopy(CommandContext& c) { return PageResult(c.platform.RunPage(PageTemplate::Copy)); }
 StatementResult ShowProgramGroup(CommandContext& c) { return PageResult(c.platform.RunPage(PageTemplate::ProgramGroup)); }
 
+// Argument kinds, one letter per argument: t text, n number, f flag,
+// c colour component, d disk number, u a number read without effect.
 const Command kCommands[] = {
-    {"SetAppName", 1, Arg(1), SetAppName},
-    {"SetBackground", 6, 0, SetBackground},
-    {"SetRedrawWait", 1, 0, SetRedrawWait},
-    {"SetDeveloperName", 1, Arg(1), SetDeveloperName},
-    {"SetVariable", 2, Arg(1) | Arg(2), SetVariable},
-    {"SetWelcomeString", 2, Arg(1) | Arg(2), SetWelcomeString},
-    {"SetWelcomeString2", 1, Arg(1), SetWelcomeString2},
-    {"SetCaption", 1, Arg(1), SetCaption},
-    {"SetCaptionColor", 6, 0, SetCaptionColor},
-    {"SetCaptionSize", 1, 0, SetCaptionSize},
-    {"SetCaptionPos", 4, 0, SetCaptionPos},
-    {"CreateSection", 4, 0, CreateSection},
-    {"AddFile", 10, Arg(1), AddFile},
-    {"ShowMessage", 4, Arg(1) | Arg(2), ShowMessage},
-    {"AddWindow", 9, Arg(4), AddWindow},
-    {"ShowWelcome", 0, 0, ShowWelcome},
-    {"ShowDest", 0, 0, ShowDest},
-    {"ShowSections", 0, 0, ShowSections},
-    {"ShowCopy", 0, 0, ShowCopy},
-    {"ShowProgramGroup", 0, 0, ShowProgramGroup},
-    {"SetNextDynamicState", 5, 0, KeepForPages},
-    {"CheckButton", 1, 0, KeepForPages},
+    {{"SetAppName", 1, Arg(1), "t"}, SetAppName},
+    {{"SetBackground", 6, 0, "nnnnnn"}, SetBackground},
+    {{"SetRedrawWait", 1, 0, "n"}, SetRedrawWait},
+    {{"SetDeveloperName", 1, Arg(1), "t"}, SetDeveloperName},
+    {{"SetVariable", 2, Arg(1) | Arg(2), "tt"}, SetVariable},
+    {{"SetWelcomeString", 2, Arg(1) | Arg(2), "tt"}, SetWelcomeString},
+    {{"SetWelcomeString2", 1, Arg(1), "t"}, SetWelcomeString2},
+    {{"SetCaption", 1, Arg(1), "t"}, SetCaption},
+    {{"SetCaptionColor", 6, 0, "cccccc"}, SetCaptionColor},
+    {{"SetCaptionSize", 1, 0, "n"}, SetCaptionSize},
+    {{"SetCaptionPos", 4, 0, "nnnn"}, SetCaptionPos},
+    {{"CreateSection", 4, 0, "tnut"}, CreateSection},
+    {{"AddFile", 10, Arg(1), "tttfdffuft"}, AddFile},
+    {{"ShowMessage", 4, Arg(1) | Arg(2), "tttt"}, ShowMessage},
+    {{"AddWindow", 9, Arg(4), "ttttunnnn"}, AddWindow},
+    {{"ShowWelcome", 0, 0, ""}, ShowWelcome},
+    {{"ShowDest", 0, 0, ""}, ShowDest},
+    {{"ShowSections", 0, 0, ""}, ShowSections},
+    {{"ShowCopy", 0, 0, ""}, ShowCopy},
+    {{"ShowProgramGroup", 0, 0, ""}, ShowProgramGroup},
+    {{"SetNextDynamicState", 5, 0, "ttttt"}, KeepForPages},
+    {{"CheckButton", 1, 0, "t"}, KeepForPages},
 };
 
 const Command* FindCommand(const std::string& name) {
     for (const Command& command : kCommands) {
-        if (name == command.name)
+        if (name == command.info.name)
             return &command;
     }
     return nullptr;
@@ -203,19 +200,31 @@ const Command* FindCommand(const std::string& name) {
 
 int CommandArgumentCount(const std::string& name) {
     const Command* command = FindCommand(name);
-    return command ? command->count : -1;
+    return command ? command->info.count : -1;
+}
+
+const CommandInfo* FindCommandInfo(const std::string& name) {
+    const Command* command = FindCommand(name);
+    return command ? &command->info : nullptr;
+}
+
+std::vector<const CommandInfo*> AllCommands() {
+    std::vector<const CommandInfo*> all;
+    for (const Command& command : kCommands)
+        all.push_back(&command.info);
+    return all;
 }
 
 StatementResult ExecuteStatement(SetupState& state, ScriptStatement& statement, CommandPlatform& platform) {
     const Command* command = FindCommand(statement.Name);
     if (!command)
         return StatementResult::Continue;
-    if (statement.Arguments.size() != static_cast<size_t>(command->count)) {
+    if (statement.Arguments.size() != static_cast<size_t>(command->info.count)) {
         platform.ShowSyntaxError();
         return StatementResult::SyntaxError;
     }
     for (size_t i = 0; i < statement.Arguments.size(); ++i) {
-        if (command->substituted & (1u << i))
+        if (command->info.substituted & (1u << i))
             state.Variables.Substitute(statement.Arguments[i]);
     }
     CommandContext context{state, statement, platform};

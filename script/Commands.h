@@ -13,3 +13,20 @@ StatementResult ExecuteStatement(SetupState& state, ScriptStatement& statement, 
 
 // The argument count of a command, or -1 when the name is no command.
 int CommandArgumentCount(const std::string& name);
+
+constexpr unsigned Arg(int n) { return 1u << (n - 1); }
+
+// What a command expects of its arguments.
+struct CommandInfo {
+    const char* name;
+    int count;
+    unsigned substituted; // Arg(n) set: argument n is substituted
+    // One letter per argument: t text, n number, f flag, c colour
+    // component, d disk number, u a number read without effect.
+    const char* kinds;
+};
+
+// The command of that exact name, or null.
+const CommandInfo* FindCommandInfo(const std::string& name);
+// Every command, in dispatch order.
+std::vector<const CommandInfo*> AllCommands();

@@ -8,7 +8,7 @@ bool IsBlank(char c) {
 }
 }
 
-int ReadNumber(const std::string& text) {
+NumberReading ReadNumberText(const std::string& text) {
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i]))
         ++i;
@@ -17,16 +17,32 @@ int ReadNumber(const std::string& text) {
         negative = text[i] == '-';
         ++i;
     }
+    NumberReading reading;
     long long value = 0;
     const long long limit = static_cast<long long>(INT_MAX) + 1;
+    const size_t digits = i;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         value = value * 10 + (text[i] - '0');
-        if (value > limit)
+        if (value > limit) {
             value = limit;
+            reading.Clamped = true;
+        }
     }
-    if (negative)
-        return static_cast<int>(-value);
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+    const bool anyDigit = i > digits;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    reading.Whole = anyDigit && i == text.size();
+    if (negative) {
+        reading.Value = static_cast<int>(-value);
+    } else {
+        reading.Clamped = reading.Clamped || value > INT_MAX;
+        reading.Value = value > INT_MAX ? INT_MAX : static_cast<int>(value);
+    }
+    return reading;
+}
+
+int ReadNumber(const std::string& text) {
+    return ReadNumberText(text).Value;
 }
 
 int ReadFlag(const std::string& text) {

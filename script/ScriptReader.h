@@ -6,6 +6,7 @@
 
 #include "script/CharClass.h"
 #include "script/ScriptStatement.h"
+#include "script/SourceLayout.h"
 
 class ScriptReader {
 public:
@@ -27,6 +28,8 @@ public:
 
     std::string ScriptPath;
     std::vector<ScriptStatement> Statements;
+    // Where the statements came from, and what the reader passed over.
+    ScriptLayout Layout;
 };
 
 // The text-mode translation of the C runtime on Windows.

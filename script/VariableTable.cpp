@@ -45,7 +45,7 @@ struct ChainTable {
 };
 }
 
-void VariableTable::Substitute(std::string& text) {
+void VariableTable::Substitute(std::string& text, SubstituteTrace* trace) {
     ChainTable table;
     std::vector<size_t> chainOf(text.size(), 0);
     // Nothing before the last reference replaced holds a "[", so each search
@@ -67,6 +67,8 @@ void VariableTable::Substitute(std::string& text) {
         const bool cycle = std::any_of(used.begin(), used.end(),
                                        [&](size_t id) { return table.Holds(id, name); });
 
+        if (trace)
+            (cycle ? trace->Cycles : trace->Names).push_back(name);
         const std::string value = cycle ? std::string() : Get(name);
         const size_t chain = value.empty() ? 0 : literal_.count(name) ? kLiteral : table.Extend(used, name);
         text.replace(open, close - open + 1, value);

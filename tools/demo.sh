@@ -5,18 +5,23 @@
 # With DISPLAY set, the wizard appears on that display for you to use.
 # Without one (or with DEMO_HEADLESS=1) it runs on a private Xvfb, the robot
 # walks through every dialog, and the screenshots are saved as PNG files
-# under $BUILD_ROOT/demo/ (default build/demo/), whose paths are printed.
+# under $BUILD_ROOT/demo/ (default build/demo/), whose paths are printed;
+# then TAUninstall.exe removes the demo as Add/Remove Programs would start it,
+# and the prefix before the installation is compared with the prefix after
+# the removal (and a restart).
 set -uo pipefail
 
 # shellcheck source=tools/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+# shellcheck source=tests/e2e/lib/uninstall.sh
+source "$ROOT/tests/e2e/lib/uninstall.sh"
 DEMO="$BUILD_ROOT/demo"
 MEDIUM="$DEMO/medium"
 
 build_setup() {
     echo "building setup.exe"
     cmake --preset "$MINGW_PRESET" -B "$BUILD" >"$DEMO/build.log" 2>&1 &&
-        cmake --build "$BUILD" -j"$(nproc)" --target setup robot >>"$DEMO/build.log" 2>&1 ||
+        cmake --build "$BUILD" -j"$(nproc)" --target setup robot TAUninstall >>"$DEMO/build.log" 2>&1 ||
         { echo "build failed (log: $DEMO/build.log)"; return 1; }
 }
 
@@ -24,7 +29,7 @@ prepare_medium() {
     rm -rf "$MEDIUM"
     mkdir -p "$MEDIUM"
     cp -r "$ROOT/examples/demo/." "$MEDIUM/"
-    cp "$BUILD/setup.exe" "$MEDIUM/"
+    cp "$BUILD/setup.exe" "$BUILD/TAUninstall.exe" "$MEDIUM/"
 }
 
 # The prefix is kept between demos; a new one takes a while.
@@ -71,6 +76,8 @@ run_headless() {
     start_xvfb 1024x768x24 || return 1
     prepare_prefix || return 1
     rm -f "$DEMO"/*.png "$DEMO"/*.bmp
+    end_prefix "$PREFIX"
+    snapshot_prefix "$DEMO/before.snapshot"
     robot_walk >"$DEMO/walk.robot"
     run_wine "$BUILD/robot.exe" "$(windows_path "$DEMO/walk.robot")" >"$DEMO/robot.out" 2>&1 &
     local robot=$!
@@ -80,6 +87,23 @@ run_headless() {
     echo "setup.exe ended with exit code $status"
     convert_screenshots
     show_installation
+    remove_installation
+}
+
+# TAUninstall.exe started the way Windows does, then the comparison.
+remove_installation() {
+    echo "removing it: wine uninstaller --remove \"Tarvane Demo\""
+    remove_robot "Tarvane Demo" >"$DEMO/remove.robot"
+    run_uninstall_as_windows_does "$BUILD/robot.exe" "Tarvane Demo" "$DEMO/remove.robot" 60 ||
+        echo "the removal did not go as expected (robot: $DEMO/remove.out)"
+    after_removal "$PREFIX/drive_c/Program Files/Tarvane Demo" || echo "the installation directory is still there"
+    snapshot_prefix "$DEMO/after.snapshot"
+    echo "the prefix after the removal and a restart, against the prefix before the installation:"
+    if compare_snapshots "$DEMO/before.snapshot" "$DEMO/after.snapshot" "${WINE_OWN_DIFFERENCES[@]}"; then
+        echo "no residue"
+    else
+        echo "RESIDUE found"
+    fi
 }
 
 # What the installation recorded for the uninstaller.

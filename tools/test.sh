@@ -139,6 +139,19 @@ run_program_check() {
     fi
 }
 
+# The demo script must check clean with the native setupcheck: exit code 0
+# and no finding at all. One counted test.
+run_demo_check() {
+    local log="$LOGS/demo-check.jsonl"
+    if "$BUILD_ROOT/native/setupcheck" --json --werror "$ROOT/examples/demo/SetupScript.ini" >"$log" 2>&1 \
+        </dev/null && [ ! -s "$log" ]; then
+        tally 1 0 "demo script check"
+    else
+        cat "$log"
+        tally 0 1 "demo script check"
+    fi
+}
+
 # One prefix made fresh for this run; the Wine unit tests and every scenario
 # start from a copy of it.
 make_template() {
@@ -159,7 +172,7 @@ main() {
 
     local platform=chosen built=" "
     choose_wine_platform || platform=
-    build native && run_native_tests
+    build native && { run_native_tests; run_demo_check; }
     build fuzz && run_fuzzers
     # Both Windows builds, so neither breaks unnoticed; Wine runs the chosen one.
     build mingw && built+="mingw "

@@ -33,6 +33,25 @@ std::string CurrentDirectory() {
     return ReadPath([](char* buffer, UINT size) { return static_cast<UINT>(GetCurrentDirectoryA(size, buffer)); });
 }
 
+std::string TempDirectory() {
+    return ReadPath([](char* buffer, UINT size) { return static_cast<UINT>(GetTempPathA(size, buffer)); });
+}
+
+// GetModuleFileNameA cuts the path to the buffer without telling its length.
+std::string ProgramPath() {
+    for (std::vector<char> buffer(MAX_PATH + 1);; buffer.resize(buffer.size() * 2)) {
+        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return std::string();
+        if (length < buffer.size() - 1)
+            return std::string(buffer.data(), length);
+    }
+}
+
+std::string WininitIniPath() {
+    return WindowsDirectory() + "\\Wininit.ini";
+}
+
 std::string ShortPathOf(const std::string& path) {
     return ReadPath([&path](char* buffer, UINT size) { return static_cast<UINT>(GetShortPathNameA(path.c_str(), buffer, size)); });
 }

@@ -90,6 +90,34 @@ TEST_F(Commands, WrongCountStopsBeforeAnyEffect) {
         EXPECT_EQ(CommandArgumentCount(name), count) << name;
 }
 
+// The checker reads the table's argument kinds and substitution marks.
+TEST(CommandTable, KindsDescribeEveryArgument) {
+    ASSERT_EQ(AllCommands().size(), 22u);
+    for (const CommandInfo* command : AllCommands()) {
+        EXPECT_EQ(FindCommandInfo(command->name), command);
+        EXPECT_EQ(std::string(command->kinds).size(), static_cast<size_t>(command->count)) << command->name;
+        EXPECT_EQ(std::string(command->kinds).find_first_not_of("tnfcdu"), std::string::npos) << command->name;
+        EXPECT_LT(command->substituted, 1u << command->count) << command->name;
+    }
+    EXPECT_EQ(FindCommandInfo("setappname"), nullptr);
+    EXPECT_EQ(std::string(FindCommandInfo("AddFile")->kinds), "tttfdffuft");
+    EXPECT_EQ(FindCommandInfo("ShowMessage")->substituted, Arg(1) | Arg(2));
+}
+
+TEST(Numbers, ReadingTellsWholeAndClamped) {
+    const NumberReading padded = ReadNumberText(" -12 ");
+    EXPECT_EQ(padded.Value, -12);
+    EXPECT_TRUE(padded.Whole);
+    EXPECT_FALSE(padded.Clamped);
+    EXPECT_FALSE(ReadNumberText("12px").Whole);
+    EXPECT_FALSE(ReadNumberText("").Whole);
+    EXPECT_FALSE(ReadNumberText("-").Whole);
+    EXPECT_FALSE(ReadNumberText("-2147483648").Clamped);
+    EXPECT_TRUE(ReadNumberText("-2147483649").Clamped);
+    EXPECT_TRUE(ReadNumberText("2147483648").Clamped);
+    EXPECT_TRUE(ReadNumberText("99999999999999999999").Clamped);
+}
+
 TEST_F(Commands, SetAppNameSetsNameGroupAndDestination) {
     state.ProgramFilesPath = "C:\\Program Files\\";
     state.Variables.Set("V", "mo");

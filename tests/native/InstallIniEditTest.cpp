@@ -124,3 +124,19 @@ TEST(UpdateIniKeyInFile, FailedWriteIsReported) {
     EXPECT_EQ(UpdateIniKeyInFile(TempPath("no_such_dir/wininit.ini"), "rename", Key, Value),
               IniUpdateResult::WriteFailed);
 }
+
+TEST(AddEntryKeepingOtherLines, AddsOneMoreNulLineAndNeverTwiceTheSame) {
+    const std::string text = "; by others\r\n[Rename]\r\nNUL=C:\\OLD.TXT\r\nC:\\A.DLL=C:\\T.TMP\r\n\r\n[other]\r\nx=1";
+    const std::string added = AddEntryKeepingOtherLines(text, "rename", "NUL", "C:\\PROGRA~1\\DEMO\\DEMO.EXE");
+    EXPECT_EQ(added, "; by others\r\n[Rename]\r\nNUL=C:\\OLD.TXT\r\nC:\\A.DLL=C:\\T.TMP\r\n"
+                     "NUL=C:\\PROGRA~1\\DEMO\\DEMO.EXE\r\n\r\n[other]\r\nx=1");
+    EXPECT_EQ(AddEntryKeepingOtherLines(added, "rename", "NUL", "C:\\PROGRA~1\\DEMO\\DEMO.EXE"), added);
+    EXPECT_EQ(AddEntryKeepingOtherLines("", "rename", "NUL", "C:\\X"), "[rename]\r\nNUL=C:\\X\r\n");
+
+    const std::string path = TempPath("nul");
+    std::remove(path.c_str());
+    ASSERT_EQ(AddIniEntryInFile(path, "rename", "NUL", "C:\\X"), IniUpdateResult::Written);
+    ASSERT_EQ(AddIniEntryInFile(path, "rename", "NUL", "C:\\Y"), IniUpdateResult::Written);
+    EXPECT_EQ(ReadFile(path), "[rename]\r\nNUL=C:\\X\r\nNUL=C:\\Y\r\n");
+    std::remove(path.c_str());
+}

@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "tests/native/UninstallLogHeader.h"
 #include "uninstall/UninstallLog.h"
 
 namespace {
-const std::string Header =
-    "ORUNLOG V1\r\n\r\nORLISK UNINSTALLATION LOG FILE\r\n\r\n"
-    "MAKE NO CHANGES TO THIS FILE, ITS FORMAT IS EXACTLY DEFINED!\r\n"
-    "NO REAL PARSER DOES EXIST, SO DON\xB4T MODIFY ANYTHING!\r\n"
-    "ANY ERRORS COULD CAUSE CATASTROPHAL (!) DAMAGE TO YOUR SYSTEM, YOU\r\n"
-    "COULD BE UNABLE TO RESTART WINDOWS\r\n\r\n";
+const std::string& Header = kUninstallLogHeader;
 
 // Collects the bytes; fails every write from a given write on (0 = never),
 // as a disk that fills up does.

@@ -75,3 +75,21 @@ TEST(Substitute, LiteralValuesAreInsertedAsTheyAre) {
     v.Set("DP", "[2026]");
     EXPECT_EQ(Resolve(v, "[DP]"), "gone");
 }
+
+TEST(Substitute, TraceTellsLookupsCyclesAndAssignments) {
+    VariableTable v;
+    v.Set("A", "a[B]");
+    v.Set("B", "b[A]");
+    v.SetLiteral("DP", "C:\\[x]\\");
+    SubstituteTrace trace;
+    std::string text = "[A][DP][NONE]";
+    v.Substitute(text, &trace);
+    EXPECT_EQ(text, "abC:\\[x]\\");
+    EXPECT_EQ(trace.Names, (std::vector<std::string>{"A", "B", "DP", "NONE"}));
+    EXPECT_EQ(trace.Cycles, std::vector<std::string>{"A"});
+    // Reading NONE created it, but nothing gave it a value.
+    EXPECT_TRUE(v.Contains("NONE"));
+    EXPECT_FALSE(v.IsAssigned("NONE"));
+    EXPECT_TRUE(v.IsAssigned("A"));
+    EXPECT_TRUE(v.IsAssigned("DP"));
+}

@@ -6,23 +6,15 @@
 
 #include "windows/FindFiles.h"
 #include "windows/Handles.h"
+#include "windows/SystemPaths.h"
 
 namespace install_test {
 
 namespace {
 
 std::string ProgramDirectory() {
-    std::vector<char> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0)
-            return std::string();
-        if (length < buffer.size()) {
-            const std::string path(buffer.data(), length);
-            return path.substr(0, path.find_last_of('\\'));
-        }
-        buffer.resize(buffer.size() * 2);
-    }
+    const std::string path = ProgramPath();
+    return path.substr(0, path.find_last_of('\\'));
 }
 
 void RemoveTree(const std::string& directory) {

@@ -20,26 +20,9 @@ using namespace install_test;
 
 namespace {
 
-const char kChildSwitch[] = "RESTART_REPLACE_WINDOWS98_CASES";
-const char kChildCases[] = "RestartReplaceInWindows98Process.*";
+// Every fixture of the Windows 98 cases is named "...InWindows98Process".
+const char kChildCases[] = "*InWindows98Process.*";
 constexpr DWORD kChildDeadline = 120000;
-
-bool ReportsWindows9x() {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
-}
-
-bool IsChildRun() {
-    char value[2] = "";
-    return GetEnvironmentVariableA(kChildSwitch, value, sizeof(value)) > 0;
-}
-
-std::string ProgramPath() {
-    char path[MAX_PATH] = "";
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof(path));
-    return std::string(path, length < sizeof(path) ? length : 0);
-}
 
 // Wine's Windows version for programs of this file name, while alive.
 class Windows98ForThisProgram {
@@ -68,14 +51,14 @@ TEST(RestartReplaceOnWindows98, CasesPassInAWindows98Process) {
     const std::string report = results.PathOf("cases.xml");
     Windows98ForThisProgram version;
     ASSERT_TRUE(version.IsSet());
-    SetEnvironmentVariableA(kChildSwitch, "1");
+    SetEnvironmentVariableA(kWindows98ChildSwitch, "1");
     std::string command = "\"" + ProgramPath() + "\" --gtest_filter=" + kChildCases + " --gtest_output=xml:" + report;
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION started{};
     const BOOL created =
         CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started);
-    SetEnvironmentVariableA(kChildSwitch, nullptr);
+    SetEnvironmentVariableA(kWindows98ChildSwitch, nullptr);
     ASSERT_TRUE(created);
     const KernelHandle process(started.hProcess);
     const KernelHandle thread(started.hThread);
@@ -88,34 +71,11 @@ TEST(RestartReplaceOnWindows98, CasesPassInAWindows98Process) {
     GetExitCodeProcess(process.get(), &exitCode);
     EXPECT_EQ(exitCode, 0u);
     const std::string xml = FileBytesOf(report).value_or("");
-    EXPECT_NE(xml.find("tests=\"2\" failures=\"0\" disabled=\"0\""), std::string::npos) << xml;
+    EXPECT_NE(xml.find("tests=\"3\" failures=\"0\" disabled=\"0\""), std::string::npos) << xml;
     EXPECT_EQ(xml.find("<skipped"), std::string::npos) << xml;
 }
 
-// wininit.ini of the Windows directory as it was before, put back after.
-class WininitBackup {
-public:
-    WininitBackup() : saved_(FileBytesOf(Path())) {}
-    ~WininitBackup() {
-        if (saved_)
-            WriteTextFile(Path(), *saved_);
-        else
-            DeleteFileA(Path().c_str());
-    }
-    static std::string Path() { return WindowsDirectory() + "\\wininit.ini"; }
-
-private:
-    std::optional<std::string> saved_;
-};
-
-class RestartReplaceInWindows98Process : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!IsChildRun())
-            GTEST_SKIP() << "run by RestartReplaceOnWindows98 in a Windows 98 process";
-        ASSERT_TRUE(ReportsWindows9x());
-    }
-};
+class RestartReplaceInWindows98Process : public Windows98ProcessTest {};
 
 // The text without the first occurrence of line.
 std::string RemoveLine(std::string text, const std::string& line) {

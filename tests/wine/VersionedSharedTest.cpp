@@ -10,6 +10,7 @@
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
 #include "tests/wine/VersionedTestSupport.h"
+#include "uninstall/SharedCount_win.h"
 #include "windows/SystemPaths.h"
 
 using namespace install_test;
@@ -45,6 +46,21 @@ TEST_F(SharedInstall, GoesToRecommendedDirectoryAndRegisters) {
     EXPECT_EQ(engine_.Log(), Record("sharedreg.dll", "AUTOREGSVR\r\n"));
     EXPECT_EQ(TheState().CurrentDestPath, installed);
     EXPECT_EQ(TheState().CurrentSourcePath, ShortPathOf(FixturePath("ver20.dll")));
+}
+
+TEST_F(SharedInstall, CountsItsUsersInSharedDlls) {
+    const std::string installed = systemFiles_.Claim("sharedcount.dll");
+    DeleteSharedCount(installed);
+    ASSERT_EQ(Install("noreg.dll", "sharedcount.dll"), 0);
+    EXPECT_EQ(ReadSharedCount(installed).Number, 1u);
+    ASSERT_EQ(Install("noreg.dll", "sharedcount.dll"), 0);
+    EXPECT_EQ(ReadSharedCount(installed).Number, 2u);
+    // Already there, from a program that kept no count: one user before us.
+    DeleteSharedCount(installed);
+    ASSERT_EQ(Install("noreg.dll", "sharedcount.dll"), 0);
+    EXPECT_EQ(ReadSharedCount(installed).Kind, CountValueKind::Number);
+    EXPECT_EQ(ReadSharedCount(installed).Number, 2u);
+    DeleteSharedCount(installed);
 }
 
 TEST_F(SharedInstall, LibraryWithoutRegistrationIsRecordedSo) {

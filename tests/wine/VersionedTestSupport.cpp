@@ -223,4 +223,30 @@ std::vector<std::string> WindowsTempFiles::Added() const {
     return added;
 }
 
+const char kWindows98ChildSwitch[] = "RESTART_REPLACE_WINDOWS98_CASES";
+
+bool ReportsWindows9x() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+}
+
+WininitBackup::~WininitBackup() {
+    if (saved_)
+        WriteTextFile(Path(), *saved_);
+    else
+        DeleteFileA(Path().c_str());
+}
+
+std::string WininitBackup::Path() {
+    return WindowsDirectory() + "\\wininit.ini";
+}
+
+void Windows98ProcessTest::SetUp() {
+    char childRun[2] = "";
+    if (GetEnvironmentVariableA(kWindows98ChildSwitch, childRun, sizeof(childRun)) == 0)
+        GTEST_SKIP() << "run by RestartReplaceOnWindows98 in a Windows 98 process";
+    ASSERT_TRUE(ReportsWindows9x());
+}
+
 }

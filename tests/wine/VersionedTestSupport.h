@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -110,6 +112,31 @@ public:
 private:
     std::string pattern_;
     std::vector<std::string> before_;
+};
+
+// The Windows 98 cases run in a second copy of wine_tests started as
+// Windows 98 (RestartReplaceOnWindows98), which sets this variable.
+extern const char kWindows98ChildSwitch[];
+bool ReportsWindows9x();
+
+// The fixture of the Windows 98 cases: they are skipped in the first run and
+// run in the second, which must report Windows 9x.
+class Windows98ProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+};
+
+// wininit.ini of the Windows directory as it was before, put back after.
+class WininitBackup {
+public:
+    WininitBackup() : saved_(FileBytesOf(Path())) {}
+    ~WininitBackup();
+    WininitBackup(const WininitBackup&) = delete;
+    WininitBackup& operator=(const WininitBackup&) = delete;
+    static std::string Path();
+
+private:
+    std::optional<std::string> saved_;
 };
 
 }

@@ -1,0 +1,51 @@
+# The demo medium, installed through the wizard with TAUninstall.exe among
+# its files, then removed the way Windows does it ("wine uninstaller
+# --remove"): after the self-removal and a restart the prefix holds what it
+# held before, apart from the differences named below with their reasons.
+# The uninstaller imports only the four system libraries it may.
+source "$E2E_LIB/copy.sh"
+source "$E2E_LIB/uninstall.sh"
+TIME_LIMIT=120
+APP='Tarvane Demo'
+
+prepare() {
+    cp -r "$E2E_LIB/../../../examples/demo/." "$MEDIUM/"
+    cp "$BUILD_DIR/TAUninstall.exe" "$MEDIUM/"
+    mkdir -p "$SCENARIO_DIR/walk"
+    snapshot_prefix "$SCENARIO_DIR/before.snapshot"
+}
+
+robot_script() {
+    cat <<ROBOT
+timeout 30000
+wait-process setup.exe
+wait-window class=#32770 title="Welcome to $APP"
+check text="I accept the license terms" 1
+walk "$(scenario_path walk)"
+ROBOT
+}
+
+# Only kernel32, user32, gdi32, advapi32 and the C runtime at load time.
+check_imports() {
+    local dll
+    for dll in $(x86_64-w64-mingw32-objdump -p "$BUILD_DIR/TAUninstall.exe" | sed -n 's/^\s*DLL Name: //p'); do
+        case ${dll,,} in
+        kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | msvcrt.dll) ;;
+        *) fail "TAUninstall.exe imports $dll" ;;
+        esac
+    done
+}
+
+verify() {
+    local dir="$WINEPREFIX/drive_c/Program Files/$APP"
+    check_imports
+    [ -f "$dir/TAUninstall.exe" ] || { fail "TAUninstall.exe was not installed"; return; }
+    uninstall_entries | grep -q "|||$APP\$" || fail "uninstaller --list lacks $APP: $(uninstall_entries)"
+    remove_robot "$APP" >"$SCENARIO_DIR/remove.robot"
+    run_uninstall_as_windows_does "$BUILD_DIR/robot.exe" "$APP" "$SCENARIO_DIR/remove.robot" "$TIME_LIMIT" ||
+        fail "removal: $(grep -E '^(fail|error) ' "$SCENARIO_DIR/remove.out")"
+    after_removal "$dir" || fail "the self-removal left $(ls "$dir" | tr '\n' ' ')"
+    snapshot_prefix "$SCENARIO_DIR/after.snapshot"
+    compare_snapshots "$SCENARIO_DIR/before.snapshot" "$SCENARIO_DIR/after.snapshot" "${WINE_OWN_DIFFERENCES[@]}" \
+        >"$SCENARIO_DIR/comparison.txt" || fail "residue: $(grep RESIDUE "$SCENARIO_DIR/comparison.txt" | head -n 5)"
+}

@@ -1,0 +1,23 @@
+// TAUninstall.exe: removes the installation that Uninstall.log beside it
+// records. It takes no options; Add/Remove Programs starts it from anywhere.
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "uninstaller/SelfRemoval_win.h"
+#include "uninstaller/UninstallRun_win.h"
+#include "windows/SystemLibrary_win.h"
+#include "windows/SystemPaths.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Add/Remove Programs may start it from any directory.
+    RestrictLibrarySearch();
+    if (__argc == 4 && std::strcmp(__argv[1], CleanupSwitch) == 0)
+        return RunSelfRemoval(__argv[2], __argv[3]);
+    const std::string program = ProgramPath();
+    const UninstallResult result = RunUninstall(program);
+    if (result.FinishedWork && !StartSelfRemoval(program))
+        RemoveWithoutCopy(program);
+    return static_cast<int>(result.Exit);
+}
