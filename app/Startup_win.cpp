@@ -5,6 +5,7 @@
 
 #include "app/Win32Platform_win.h"
 #include "app/WininitCheck_win.h"
+#include "install/AssemblyFolder_win.h"
 #include "pages/PageHook_win.h"
 #include "script/Commands.h"
 #include "windows/AnsiCharClass_win.h"
@@ -13,6 +14,7 @@
 #include "windows/ProcessState_win.h"
 #include "windows/ProgramFilesDir_win.h"
 #include "windows/SetupWindow_win.h"
+#include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
 
 namespace {
@@ -38,7 +40,9 @@ bool InitCommonControlsOrExplain() {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = 0xFF;
-    if (InitCommonControlsEx(&controls) == TRUE)
+    static const auto initControls =
+        SystemFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
+    if (initControls && initControls(&controls) == TRUE)
         return true;
     MessageBoxA(nullptr, "InitCommonControlsEx failed. ComCtl32.dll is not properly installed. Setup will be closed now.",
                 "Common controls not available", MB_OK | MB_ICONERROR);
@@ -82,6 +86,7 @@ void DrainMessages() {
 } // namespace
 
 int RunSetup(HINSTANCE instance) {
+    const RunAssemblyFolderScope assemblyFolder;
     SetupState& state = TheState();
     state.IsNT = PlatformId() == VER_PLATFORM_WIN32_NT ? 1 : 0;
     if (!state.IsNT && !CheckWininit())

@@ -1,5 +1,6 @@
 #include "install/CopyPlan.h"
 
+#include "install/IniSyntax.h"
 #include "install/PathText.h"
 
 bool IsSectionInstalled(const SectionEntry& section) {
@@ -60,8 +61,25 @@ bool ShouldCreateShortcut(int createProgramGroup, const FileEntry& entry, const 
     return createProgramGroup != 0 && entry.Shortcut != 0 && !installedPath.empty();
 }
 
-std::string AssemblyFilePath(const std::string& windowsDirectory, const std::string& destination) {
-    return windowsDirectory + "\\TEMP\\" + FileNamePart(destination) + ".ToInstall.TMP";
+std::string AssemblyFilePath(const std::string& assemblyFolder, const std::string& destination) {
+    return assemblyFolder + "\\" + FileNamePart(destination) + ".ToInstall.TMP";
+}
+
+std::string AssemblyFolderPath(const std::string& windowsDirectory, uint64_t randomBits) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string name = "Setup-";
+    for (int shift = 60; shift >= 0; shift -= 4)
+        name += kHex[(randomBits >> shift) & 0xF];
+    return windowsDirectory + "\\TEMP\\" + name;
+}
+
+AssemblyStart AssemblyStartOf(const std::vector<FileEntry>& files, size_t position) {
+    const std::string name = FileNamePart(files.at(position).Destination);
+    for (size_t earlier = 0; earlier < position; ++earlier) {
+        if (files[earlier].IsPiece && SameNameIgnoringCase(FileNamePart(files[earlier].Destination), name))
+            return AssemblyStart::Continue;
+    }
+    return AssemblyStart::Empty;
 }
 
 PieceStep NextPieceStep(FetchResult fetched, int lastPiece) {

@@ -62,9 +62,25 @@ std::string ShortcutLinkPath(const std::string& programGroup, const std::string&
 // something was installed from the entry (a non-last piece installs nothing).
 bool ShouldCreateShortcut(int createProgramGroup, const FileEntry& entry, const std::string& installedPath);
 
-// Where the pieces of a split file meet: windowsDirectory + "\TEMP\" + the
-// file-name part of the destination + ".ToInstall.TMP".
-std::string AssemblyFilePath(const std::string& windowsDirectory, const std::string& destination);
+// Where the pieces of a split file meet: the run's assembly folder + "\" +
+// the file-name part of the destination + ".ToInstall.TMP".
+std::string AssemblyFilePath(const std::string& assemblyFolder, const std::string& destination);
+
+// The run's assembly folder below the Windows temporary directory, named
+// after 64 unpredictable bits, so that no other user can place a file in it
+// ahead of the run.
+std::string AssemblyFolderPath(const std::string& windowsDirectory, uint64_t randomBits);
+
+// How fetching a piece opens its assembly file.
+enum class AssemblyStart {
+    Empty,    // the first piece: nothing fetched before becomes part of the file
+    Continue, // a later piece: appended behind those fetched before
+};
+
+// Empty for the first piece entry, in script order, of those whose
+// destinations name the same assembly file (file names compare without regard
+// to ASCII case, as Windows compares them); Continue for the others.
+AssemblyStart AssemblyStartOf(const std::vector<FileEntry>& files, size_t position);
 
 // How fetching one piece into the assembly file ended.
 enum class FetchResult { Fetched, Ignored, Quit };

@@ -104,13 +104,15 @@ RunFlow InstallFileEntry(size_t position, std::string& installedPath) {
             return RunFlow::Stop;
     } else {
         std::string assemblyPath;
-        switch (NextPieceStep(FetchSourcePiece(entry, assemblyPath), entry.LastPiece)) {
+        const AssemblyStart start = AssemblyStartOf(state.Files, position);
+        switch (NextPieceStep(FetchSourcePiece(entry, start, assemblyPath), entry.LastPiece)) {
         case PieceStep::StopRun:
             return RunFlow::Stop;
         case PieceStep::WaitForMore:
             return RunFlow::GoOn;
         case PieceStep::InstallAssembly:
-            // A stopped installation keeps the assembled file for a later run.
+            // A stopped installation leaves the assembled file to the removal
+            // of the run's assembly folder.
             if (InstallVersionedFile(assemblyPath, position) == RunFlow::Stop)
                 return RunFlow::Stop;
             DeleteFileA(assemblyPath.c_str());

@@ -30,5 +30,5 @@ IniLine ReadIniLine(std::string_view line);
 std::vector<std::string_view> SplitKeepingLineFeeds(std::string_view text);
 
 // Compares names with ASCII letters folded, as Windows compares section
-// names in INI files.
+// names in INI files and file names.
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);

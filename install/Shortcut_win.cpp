@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "windows/ComPtr_win.h"
+#include "windows/SystemLibrary_win.h"
 
 namespace {
 
@@ -29,8 +30,11 @@ HRESULT CreateShortcut(const std::string& targetPath, const std::string& linkPat
     if (FAILED(result))
         return result;
 
+    static const auto createInstance = SystemFunction<decltype(&CoCreateInstance)>("ole32.dll", "CoCreateInstance");
+    if (!createInstance)
+        return E_NOTIMPL;
     ComPtr<IShellLinkA> link;
-    result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put());
+    result = createInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put());
     if (FAILED(result))
         return result;
     // SetPath reports S_FALSE for a target that does not exist yet; the link

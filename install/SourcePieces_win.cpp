@@ -5,10 +5,12 @@
 
 #include <vector>
 
+#include "install/AssemblyFolder_win.h"
 #include "install/DiskPromptBoxes_win.h"
 #include "windows/Handles_win.h"
 #include "windows/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
+#include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
 
 namespace {
@@ -63,8 +65,10 @@ uint32_t CompressedFileTargetSize(const std::string& path) {
     DWORD sourceSize = 0;
     DWORD targetSize = 0;
     UINT compression = 0;
-    if (SetupGetFileCompressionInfoA(path.c_str(), &actualName, &sourceSize, &targetSize, &compression) !=
-        NO_ERROR)
+    static const auto compressionInfo =
+        SystemFunction<decltype(&SetupGetFileCompressionInfoA)>("setupapi.dll", "SetupGetFileCompressionInfoA");
+    if (!compressionInfo ||
+        compressionInfo(path.c_str(), &actualName, &sourceSize, &targetSize, &compression) != NO_ERROR)
         return 0;
     LocalFree(actualName);
     return targetSize;
@@ -72,10 +76,16 @@ uint32_t CompressedFileTargetSize(const std::string& path) {
 
 } // namespace
 
-FetchResult FetchSourcePiece(const FileEntry& entry, std::string& assemblyPath) {
-    assemblyPath = AssemblyFilePath(WindowsDirectory(), entry.Destination);
-    FileHandle assembly(CreateFileA(assemblyPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+FetchResult FetchSourcePiece(const FileEntry& entry, AssemblyStart start, std::string& assemblyPath) {
+    const std::string folder = RunAssemblyFolder();
+    assemblyPath = AssemblyFilePath(folder, entry.Destination);
+    // Without the run's folder there is nowhere safe to assemble: the piece
+    // counts as one that cannot be appended.
+    FileHandle assembly;
+    if (!folder.empty())
+        assembly.reset(CreateFileA(assemblyPath.c_str(), GENERIC_WRITE, 0, nullptr,
+                                   start == AssemblyStart::Empty ? CREATE_ALWAYS : OPEN_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     DiskPromptBoxes prompts;
     // A piece that cannot be appended whole, whether its source is missing or
     // the assembly file cannot take it, is treated as a missing disk.
@@ -98,7 +108,8 @@ uint32_t GetExpandedFileSize(size_t position) {
     if (!entry.IsPiece)
         return CompressedFileTargetSize(entry.Source);
     std::string assemblyPath;
-    const FetchResult fetched = FetchSourcePiece(entry, assemblyPath);
+    const FetchResult fetched =
+        FetchSourcePiece(entry, AssemblyStartOf(TheState().Files, position), assemblyPath);
     if (fetched == FetchResult::Quit || !entry.LastPiece)
         return 0;
     const uint32_t size = CompressedFileTargetSize(assemblyPath);

@@ -1,5 +1,6 @@
-// Source pieces of split files, put together in an assembly file below the
-// Windows directory, and the expanded size of a file entry's source.
+// Source pieces of split files, put together in an assembly file of the run's
+// own folder (install/AssemblyFolder_win.h), and the expanded size of a file
+// entry's source.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -10,8 +11,9 @@
 
 // Appends the entry's source to its assembly file, asking for the entry's
 // disk until the source can be read whole, the user ignores it, or quits.
-// assemblyPath is always set.
-FetchResult FetchSourcePiece(const FileEntry& entry, std::string& assemblyPath);
+// With AssemblyStart::Empty the assembly file is emptied first (even when
+// the piece is then ignored). assemblyPath is always set.
+FetchResult FetchSourcePiece(const FileEntry& entry, AssemblyStart start, std::string& assemblyPath);
 
 // The expanded (decompressed) size of the source of Files[position]; 0 when
 // it cannot be told, for a piece that is not the last, and after a quit.

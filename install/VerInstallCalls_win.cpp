@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "install/Trace_win.h"
+#include "windows/SystemLibrary_win.h"
 
 namespace {
 
@@ -88,8 +89,14 @@ FindFileAnswer VersionFindFile(DWORD flags, const std::string& fileName, const s
     std::vector<char> destination(kAnswerCapacity);
     UINT currentLength = kAnswerCapacity;
     UINT destinationLength = kAnswerCapacity;
-    answer.Result = VerFindFileA(flags, Input(fileName), Input(windowsDirectory), Input(applicationDirectory),
-                                 current.data(), &currentLength, destination.data(), &destinationLength);
+    static const auto verFindFile = SystemFunction<decltype(&VerFindFileA)>("version.dll", "VerFindFileA");
+    if (!verFindFile) {
+        answer.Result = VFF_BUFFTOOSMALL; // no answer, as for a path the installer cannot take
+        TraceFind(flags, fileName, windowsDirectory, applicationDirectory, answer);
+        return answer;
+    }
+    answer.Result = verFindFile(flags, Input(fileName), Input(windowsDirectory), Input(applicationDirectory),
+                                current.data(), &currentLength, destination.data(), &destinationLength);
     // The lengths come back as the sizes needed; a larger one means a cut answer.
     if (currentLength > kAnswerCapacity || destinationLength > kAnswerCapacity)
         answer.Result |= VFF_BUFFTOOSMALL;
@@ -112,7 +119,14 @@ InstallFileAnswer VersionInstallFile(const InstallFileRequest& request) {
     std::vector<char> temporary(kAnswerCapacity);
     request.TemporaryName.copy(temporary.data(), request.TemporaryName.size());
     UINT temporaryLength = kAnswerCapacity;
-    answer.Result = VerInstallFileA(
+    static const auto verInstallFile =
+        SystemFunction<decltype(&VerInstallFileA)>("version.dll", "VerInstallFileA");
+    if (!verInstallFile) {
+        answer.Result = VIF_CANNOTCREATE;
+        TraceInstall(request, answer);
+        return answer;
+    }
+    answer.Result = verInstallFile(
         request.Flags, Input(request.SourceName), Input(request.DestinationName), Input(request.SourceDirectory),
         Input(request.DestinationDirectory), request.CurrentDirectory ? Input(*request.CurrentDirectory) : nullptr,
         temporary.data(), &temporaryLength);

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "windows/SystemLibrary_win.h"
+
 namespace {
 
 // GetLocaleInfoA writes at most this many characters, terminator included.
@@ -20,12 +22,18 @@ std::string EnglishLanguageName(WORD language) {
 }
 
 std::optional<FileVersionInfo> ReadVersionInfo(const std::string& path) {
+    static const auto getSize =
+        SystemFunction<decltype(&GetFileVersionInfoSizeA)>("version.dll", "GetFileVersionInfoSizeA");
+    static const auto getInfo = SystemFunction<decltype(&GetFileVersionInfoA)>("version.dll", "GetFileVersionInfoA");
+    static const auto queryValue = SystemFunction<decltype(&VerQueryValueA)>("version.dll", "VerQueryValueA");
+    if (!getSize || !getInfo || !queryValue)
+        return std::nullopt;
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    const DWORD size = getSize(path.c_str(), &ignored);
     if (size == 0)
         return std::nullopt;
     std::vector<unsigned char> resource(size);
-    if (!GetFileVersionInfoA(path.c_str(), 0, size, resource.data()))
+    if (!getInfo(path.c_str(), 0, size, resource.data()))
         return std::nullopt;
 
     void* value = nullptr;
@@ -33,7 +41,7 @@ std::optional<FileVersionInfo> ReadVersionInfo(const std::string& path) {
     // The fixed block is copied out rather than read in place: the resource
     // buffer gives no alignment guarantee for it.
     VS_FIXEDFILEINFO fixed{};
-    if (!VerQueryValueA(resource.data(), "\\", &value, &length) || length < sizeof(fixed))
+    if (!queryValue(resource.data(), "\\", &value, &length) || length < sizeof(fixed))
         return std::nullopt;
     std::memcpy(&fixed, value, sizeof(fixed));
     if (fixed.dwSignature != VS_FFI_SIGNATURE)
@@ -44,7 +52,7 @@ std::optional<FileVersionInfo> ReadVersionInfo(const std::string& path) {
     info.FileVersionLS = fixed.dwFileVersionLS;
 
     WORD translation[2] = {};
-    if (VerQueryValueA(resource.data(), "\\VarFileInfo\\Translation", &value, &length) &&
+    if (queryValue(resource.data(), "\\VarFileInfo\\Translation", &value, &length) &&
         length >= sizeof(translation)) {
         std::memcpy(translation, value, sizeof(translation));
         info.Language = translation[0];

@@ -66,6 +66,9 @@ struct SetupState {
     std::string CurrentDestPath;
     int InstallAll = 0;
     int OverwriteAll = 0;
+    // This run's folder of split-file assembly files; empty until a piece
+    // needs it and again after it has been removed.
+    std::string AssemblyFolder;
     // Opened and closed by the copy page; records are written while it runs.
     UninstallLog UninstallLogStream;
 };

@@ -1,7 +1,8 @@
 #!/bin/bash
 # The test command. Installs what is missing, builds the presets native, fuzz,
 # mingw (i686) and mingw64 (x86_64), then runs the native unit tests, each fuzz
-# target for a few seconds, and under Wine the unit tests and every end-to-end
+# target for a few seconds, the import tables and manifests of the shipped
+# Windows programs, and under Wine the unit tests and every end-to-end
 # scenario. Wine runs the i686 build where the host executes 32-bit code and
 # the x86_64 build under 64-bit Wine elsewhere; TEST_ARCH=32 or 64 forces one.
 # Counts single tests (gtest cases, scenarios, fuzz targets) and ends with the
@@ -123,6 +124,21 @@ run_fuzzers() {
     tally "$passed" "$failed" "fuzz targets"
 }
 
+# run_program_check BUILD...: one test: the shipped programs of the Windows
+# builds import only the system's known libraries and declare their level.
+run_program_check() {
+    local log="$LOGS/programs.log" dirs=() preset
+    for preset in "$@"; do
+        dirs+=("$BUILD_ROOT/$preset")
+    done
+    if "$ROOT/tools/check_programs.sh" "${dirs[@]}" >"$log" 2>&1; then
+        tally 1 0 "import tables and manifests"
+    else
+        grep -E '^(NOT ALLOWED|WRONG|no program)' "$log"
+        tally 0 1 "import tables and manifests"
+    fi
+}
+
 # The demo script must check clean with the native setupcheck: exit code 0
 # and no finding at all. One counted test.
 run_demo_check() {
@@ -161,6 +177,8 @@ main() {
     # Both Windows builds, so neither breaks unnoticed; Wine runs the chosen one.
     build mingw && built+="mingw "
     build mingw64 && built+="mingw64 "
+    # shellcheck disable=SC2086
+    [ "$built" != " " ] && run_program_check $built
     if [ -z "$platform" ]; then
         echo "Wine tests not run: no platform"
         FAILED=$((FAILED + 1))

@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "windows/SystemLibrary_win.h"
+
 template <typename Interface>
 class ComPtr {
 public:
@@ -43,16 +45,21 @@ private:
 
 // COM on this thread for the scope's lifetime: CoUninitialize on every way
 // out, and only when CoInitialize succeeded (S_FALSE counts: already open).
+// ole32 comes from the system directory, never from beside the program.
 class ComApartment {
 public:
-    ComApartment() : initialized_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ComApartment() {
+        const auto coInitialize = SystemFunction<decltype(&CoInitialize)>("ole32.dll", "CoInitialize");
+        initialized_ = coInitialize && SUCCEEDED(coInitialize(nullptr));
+    }
     ~ComApartment() {
-        if (initialized_)
-            CoUninitialize();
+        const auto coUninitialize = SystemFunction<decltype(&CoUninitialize)>("ole32.dll", "CoUninitialize");
+        if (initialized_ && coUninitialize)
+            coUninitialize();
     }
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
 
 private:
-    bool initialized_;
+    bool initialized_ = false;
 };

@@ -45,3 +45,8 @@ SystemLibrary::SystemLibrary(const char* fileName) : module_(LoadFromSystemDirec
 HMODULE KeptSystemLibrary(const char* fileName) {
     return LoadFromSystemDirectory(fileName);
 }
+
+void KeepSystemLibraries(std::initializer_list<const char*> fileNames) {
+    for (const char* fileName : fileNames)
+        KeptSystemLibrary(fileName);
+}

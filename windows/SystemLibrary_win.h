@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "windows/Handles_win.h"
@@ -45,6 +46,13 @@ private:
 // A system library loaded by full path that stays loaded until the process
 // ends, as an imported one would; null when it is missing.
 HMODULE KeptSystemLibrary(const char* fileName);
+
+// Loads each named library from the system directory and keeps it for the
+// process. The system's own libraries load others by bare name (comctl32
+// delay-loads msimg32, for one); such a load finds the copy already loaded
+// instead of searching the program's folder, also where the search cannot be
+// restricted.
+void KeepSystemLibraries(std::initializer_list<const char*> fileNames);
 
 // An entry point of such a library; null when it or the library is missing.
 // Callers keep the result in a function-local static, so that each entry

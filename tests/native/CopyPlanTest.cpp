@@ -116,10 +116,17 @@ TEST(CopyPlan, SplitFileInThreePieces) {
     EXPECT_EQ(plan[0].Files.size(), 3u);
     EXPECT_EQ(plan[0].FileBarHigh, 2);
 
-    // All pieces meet in one assembly file, named after the destination.
-    const std::string assembly = AssemblyFilePath("C:\\WINDOWS", files[0].Destination);
-    EXPECT_EQ(assembly, "C:\\WINDOWS\\TEMP\\big.bin.ToInstall.TMP");
-    EXPECT_EQ(AssemblyFilePath("C:\\WINDOWS", "C:\\Other\\big.bin"), assembly);
+    // All pieces meet in one assembly file of the run's own folder, named
+    // after the destination; the first of them starts it empty.
+    const std::string folder = AssemblyFolderPath("C:\\WINDOWS", 0x0123456789ABCDEFull);
+    EXPECT_EQ(folder, "C:\\WINDOWS\\TEMP\\Setup-0123456789ABCDEF");
+    EXPECT_EQ(AssemblyFolderPath("C:\\WINDOWS", 0xF), "C:\\WINDOWS\\TEMP\\Setup-000000000000000F");
+    const std::string assembly = AssemblyFilePath(folder, files[0].Destination);
+    EXPECT_EQ(assembly, folder + "\\big.bin.ToInstall.TMP");
+    EXPECT_EQ(AssemblyFilePath(folder, "C:\\Other\\big.bin"), assembly);
+    EXPECT_EQ(AssemblyStartOf(files, 0), AssemblyStart::Empty);
+    EXPECT_EQ(AssemblyStartOf(files, 1), AssemblyStart::Continue);
+    EXPECT_EQ(AssemblyStartOf(files, 2), AssemblyStart::Continue);
 
     // Only the last piece installs, so only it can get the shortcut.
     EXPECT_EQ(NextPieceStep(FetchResult::Fetched, 0), PieceStep::WaitForMore);
@@ -129,6 +136,21 @@ TEST(CopyPlan, SplitFileInThreePieces) {
     EXPECT_EQ(NextPieceStep(FetchResult::Quit, 1), PieceStep::StopRun);
     EXPECT_FALSE(ShouldCreateShortcut(1, piece, ""));
     EXPECT_TRUE(ShouldCreateShortcut(1, piece, "C:\\App\\data\\big.bin"));
+}
+
+TEST(CopyPlan, EachAssemblyFileIsStartedByItsFirstPieceOnly) {
+    FileEntry wholeBig = File("Main", "C:\\App\\big.bin"); // not a piece: never meets an assembly file
+    FileEntry bigUpper = File("Main", "[DP]\\BIG.BIN");
+    FileEntry other = File("Main", "[DP]\\other.bin");
+    FileEntry bigElsewhere = File("Other", "D:\\x\\big.bin");
+    for (FileEntry* piece : {&bigUpper, &other, &bigElsewhere})
+        piece->IsPiece = 1;
+    const std::vector<FileEntry> files = {wholeBig, bigUpper, other, bigElsewhere};
+
+    EXPECT_EQ(AssemblyStartOf(files, 1), AssemblyStart::Empty);
+    EXPECT_EQ(AssemblyStartOf(files, 2), AssemblyStart::Empty);
+    EXPECT_EQ(AssemblyStartOf(files, 3), AssemblyStart::Continue); // same file name, other case and directory
+    EXPECT_THROW(AssemblyStartOf(files, 4), std::out_of_range);
 }
 
 TEST(CopyPlan, ShortcutRules) {

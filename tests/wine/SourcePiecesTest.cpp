@@ -1,5 +1,6 @@
-// Split sources put together in the assembly file, the disk prompt of a
-// missing piece, and expanded sizes of plain and LZ-compressed sources.
+// Split sources put together in the assembly file of the run's own folder,
+// the disk prompt of a missing piece, and expanded sizes of plain and
+// LZ-compressed sources.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,7 +8,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "install/AssemblyFolder_win.h"
+#include "install/CopyPlan.h"
 #include "install/SourcePieces_win.h"
+#include "windows/ProcessState_win.h"
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
 #include "windows/ProcessState_win.h"
@@ -49,39 +53,56 @@ FileEntry Piece(const std::string& source, const std::string& destination, int16
 class SourcePieces : public ::testing::Test {
 protected:
     ScratchDirectory medium;
-    // Unique per test so that no stale assembly file of another test meets it.
-    std::string name = "piece" + std::to_string(GetTickCount()) + ".bin";
-    std::string assembly = WindowsDirectory() + "\\TEMP\\" + name + ".ToInstall.TMP";
+    std::string name = "piece.bin";
+    // Where an earlier run and the setup of old assembled this file.
+    std::string oldAssembly = WindowsDirectory() + "\\TEMP\\" + name + ".ToInstall.TMP";
+    std::string assembly = AssemblyFilePath(RunAssemblyFolder(), name);
 
     void TearDown() override {
-        DeleteFileA(assembly.c_str());
         RemoveDirectoryA(assembly.c_str());
+        RemoveRunAssemblyFolder();
+        DeleteFileA(oldAssembly.c_str());
         TheState().Files.clear();
     }
 };
 
 } // namespace
 
-TEST_F(SourcePieces, PiecesOfOneDestinationMeetInOrder) {
-    ASSERT_TRUE(WriteTextFile(assembly, "stale-"));
+TEST_F(SourcePieces, PiecesOfOneDestinationMeetInOrderInTheRunsOwnFolder) {
+    ASSERT_TRUE(WriteTextFile(oldAssembly, "stale-"));
+    const std::string folder = RunAssemblyFolder();
+    EXPECT_EQ(folder.rfind(WindowsDirectory() + "\\TEMP\\Setup-", 0), 0u) << folder;
     const char* contents[] = {"first-", "second-", "third"};
-    for (int disk = 1; disk <= 3; ++disk) {
-        const std::string source = medium.PathOf("part" + std::to_string(disk));
-        ASSERT_TRUE(WriteTextFile(source, contents[disk - 1]));
-        std::string path;
-        EXPECT_EQ(FetchSourcePiece(Piece(source, "C:\\target\\" + name, static_cast<int16_t>(disk), disk == 3), path),
-                  FetchResult::Fetched);
-        EXPECT_EQ(path, assembly);
+    for (int round = 0; round < 2; ++round) {
+        // A second round (the sections page shown again, then the copy run)
+        // starts anew with its first piece.
+        for (int disk = 1; disk <= 3; ++disk) {
+            const std::string source = medium.PathOf("part" + std::to_string(disk));
+            ASSERT_TRUE(WriteTextFile(source, contents[disk - 1]));
+            const AssemblyStart start = disk == 1 ? AssemblyStart::Empty : AssemblyStart::Continue;
+            std::string path;
+            EXPECT_EQ(FetchSourcePiece(Piece(source, "C:\\target\\" + name, static_cast<int16_t>(disk), disk == 3),
+                                       start, path),
+                      FetchResult::Fetched);
+            EXPECT_EQ(path, assembly);
+        }
+        EXPECT_EQ(ReadAll(assembly), "first-second-third");
     }
-    // An assembly file left by an interrupted run is appended to, never cut.
-    EXPECT_EQ(ReadAll(assembly), "stale-first-second-third");
+    EXPECT_EQ(ReadAll(oldAssembly), "stale-");
+
+    // The end of the run takes the folder and its files away; the next run
+    // gets a new one.
+    RemoveRunAssemblyFolder();
+    EXPECT_EQ(GetFileAttributesA(folder.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(RunAssemblyFolder(), folder);
 }
 
 TEST_F(SourcePieces, MissingPieceAsksForItsDiskAndIgnoreAppendsNothing) {
     const FileEntry entry = Piece(medium.PathOf("absent"), "[DP]\\" + name, 40000 - 65536, false);
     DialogWatcher watcher(Clicks({IDIGNORE}));
     std::string path;
-    EXPECT_EQ(FetchSourcePiece(entry, path), FetchResult::Ignored);
+    ASSERT_TRUE(WriteTextFile(assembly, "fetched earlier"));
+    EXPECT_EQ(FetchSourcePiece(entry, AssemblyStart::Empty, path), FetchResult::Ignored);
     const auto& seen = watcher.Finish();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].Caption, entry.Source);
@@ -97,7 +118,7 @@ TEST_F(SourcePieces, AbortAsksToQuitAndNoPromptsAgain) {
     const FileEntry entry = Piece(medium.PathOf("absent"), name, 3, true);
     DialogWatcher watcher(Clicks({IDABORT, IDNO, IDABORT, IDYES}));
     std::string path;
-    EXPECT_EQ(FetchSourcePiece(entry, path), FetchResult::Quit);
+    EXPECT_EQ(FetchSourcePiece(entry, AssemblyStart::Continue, path), FetchResult::Quit);
     const auto& seen = watcher.Finish();
     ASSERT_EQ(seen.size(), 4u);
     EXPECT_EQ(seen[1].Caption, "Quit setup");
@@ -116,7 +137,7 @@ TEST_F(SourcePieces, AnAssemblyFileThatCannotBeWrittenCountsAsAMissingPiece) {
     ASSERT_TRUE(WriteTextFile(source, "data"));
     DialogWatcher watcher(Clicks({IDIGNORE}));
     std::string path;
-    EXPECT_EQ(FetchSourcePiece(Piece(source, name, 1, true), path), FetchResult::Ignored);
+    EXPECT_EQ(FetchSourcePiece(Piece(source, name, 1, true), AssemblyStart::Empty, path), FetchResult::Ignored);
     EXPECT_EQ(watcher.Finish().size(), 1u);
 }
 
@@ -137,6 +158,7 @@ TEST_F(SourcePieces, ExpandedSizesOfPlainCompressedAndSplitSources) {
     missing.Source = medium.PathOf("none");
     TheState().Files = {whole, compressed, missing, Piece(medium.PathOf("p1"), name, 1, false),
                         Piece(medium.PathOf("p2"), name, 2, true)};
+    ASSERT_TRUE(WriteTextFile(assembly, "left by an earlier showing of the page"));
 
     EXPECT_EQ(GetExpandedFileSize(0), 1500u);
     EXPECT_EQ(GetExpandedFileSize(1), 3000u);

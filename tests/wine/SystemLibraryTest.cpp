@@ -33,7 +33,15 @@ TEST(SystemLibrary, MissingLibraryIsNotLoadedAndHasNoEntryPoints) {
     EXPECT_EQ((SystemFunction<FARPROC>("no-such-library.dll", "DllMain")), nullptr);
 }
 
-TEST(SystemLibrary, KeptLibraryStaysLoaded) {
+TEST(SystemLibrary, KeptLibrariesStayLoadedFromTheSystemDirectory) {
+    KeepSystemLibraries({"msimg32.dll", "no-such-library.dll"});
+    const HMODULE kept = GetModuleHandleA("msimg32.dll");
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(lstrcmpiA(ModulePath(kept).c_str(), SystemLibraryPath("msimg32.dll").c_str()), 0);
+    // A load by bare name gives the kept copy.
+    const Library byName(LoadLibraryA("msimg32.dll"));
+    EXPECT_EQ(byName.get(), kept);
+
     using VerFindFileCall = DWORD(WINAPI*)(DWORD, LPCSTR, LPCSTR, LPCSTR, LPSTR, PUINT, LPSTR, PUINT);
     const auto find = SystemFunction<VerFindFileCall>("version.dll", "VerFindFileA");
 

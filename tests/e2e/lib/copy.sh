@@ -34,7 +34,8 @@ medium_windows_path() {
     printf '%s' "${path//\//\\}"
 }
 
-# The prefix's Windows temporary directory, where split files are assembled.
+# The prefix's Windows temporary directory, below which each run makes its
+# own folder for assembling split files.
 windows_temp_dir() { printf '%s' "$WINEPREFIX/drive_c/windows/temp"; }
 
 # The local date as the log writes it: month/day/year without leading zeros.
@@ -145,6 +146,32 @@ AddFile("[SP]\disk2\big.002", "[DP]big.dat", "Main", "0", "2", "1", "0", "0", "0
 AddFile("[SP]\disk3\big.003", "[DP]big.dat", "Main", "0", "3", "1", "1", "0", "1", "Big")
 '
 
+# The end of a script that shows the sections page, the copy page and a last
+# message, and the robot lines that take it through them, keeping the sections
+# page's rows in robot.out.
+SECTIONS_THEN_COPY='ShowSections()
+ShowCopy()
+ShowMessage("The copy page has closed", "After the copy", "", "NOW")
+'
+robot_sections_then_copy() {
+    cat <<'ROBOT'
+wait-process setup.exe
+wait-window class=#32770 title="Welcome to Orlisk 1.0"
+listview id=1009
+click id=1017
+wait-window class=#32770 title="After the copy"
+click text=OK
+wait-exit
+ROBOT
+}
+
+# expect_main_size BYTES: the sections page showed the section Main, first,
+# with that size.
+expect_main_size() {
+    grep -q "^row index=0 .*\"Main\" \"$1\"\$" "$SCENARIO_DIR/robot.out" ||
+        fail "section size: $(grep -m 1 '^row ' "$SCENARIO_DIR/robot.out"), expected $1"
+}
+
 # make_pieces: the three pieces of big.dat, of sizes that do not fall on any
 # power of two, in the disk folders and as copies in $SCENARIO_DIR/pieces.
 make_pieces() {
@@ -181,8 +208,20 @@ ROBOT
 # piece_file N: the kept copy of piece N.
 piece_file() { printf '%s' "$SCENARIO_DIR/pieces/big.00$1"; }
 
-# The assembly file of big.dat in the prefix.
-assembly_file() { printf '%s' "$(windows_temp_dir)/big.dat.ToInstall.TMP"; }
+# Where big.dat was assembled before runs had a folder of their own: where an
+# earlier run may have left a file of that name, or another user planted one.
+old_assembly_file() { printf '%s' "$(windows_temp_dir)/big.dat.ToInstall.TMP"; }
+
+# expect_no_assembly_left [KEPT...]: the run removed its assembly folder and
+# every assembly file in it; the KEPT files (planted by the scenario) are all
+# that lie below the Windows temporary directory with such names.
+expect_no_assembly_left() {
+    local kept left
+    kept=$(printf '%s\n' "$@")
+    left=$(find "$(windows_temp_dir)" -mindepth 1 \( -name 'Setup-*' -o -name '*.ToInstall.TMP' \) |
+        grep -v -x -F -e "$kept" | tr '\n' '|')
+    [ -z "$left" ] || fail "left below the Windows temporary directory: $left"
+}
 
 # disk_prompt_text DISK: the text of the prompt for a missing disk.
 disk_prompt_text() {

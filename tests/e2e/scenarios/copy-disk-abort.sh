@@ -1,7 +1,7 @@
 # Disk 2 is taken out; Abort asks whether to quit (no icon), No shows the
 # disk prompt again, Abort and Yes stop the run: nothing more is appended or
-# installed, the assembly file keeps piece 1 for a later run, and the log and
-# the uninstall entry are complete for what was installed. The program ends
+# installed, the run's assembly folder (with piece 1) is removed, and the log
+# and the uninstall entry are complete for what was installed. The program ends
 # with exit code 0 (the quit request of the stop ends the run normally).
 source "$E2E_LIB/copy.sh"
 
@@ -45,7 +45,7 @@ verify() {
     expect_same_bytes "$dir/before.txt" "$MEDIUM/files/before.txt" "before.txt"
     [ ! -e "$dir/big.dat" ] || fail "big.dat installed after the quit"
     [ ! -e "$dir/after.txt" ] || fail "after.txt installed after the quit"
-    expect_same_bytes "$(assembly_file)" "$(piece_file 1)" "the assembly file (piece 1 only)"
+    expect_no_assembly_left
     [ -z "$(ls "$(programs_folder)/Demo")" ] || fail "shortcuts made: $(ls "$(programs_folder)/Demo")"
     # The quit question of the disk prompt has no icon: its text begins where
     # the icon would stand (Wine keeps the empty icon control, id 1088).

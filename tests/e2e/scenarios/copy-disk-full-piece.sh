@@ -33,5 +33,5 @@ verify() {
         [ "$(($(stat -c %s "$(piece_file 1)") + $(stat -c %s "$(piece_file 2)")))" -gt 204800 ] ||
         fail "the pieces do not straddle the limit"
     expect_same_bytes "$(demo_dir)/big.dat" "$(piece_file 1)" "big.dat (piece 1 alone)"
-    [ ! -e "$(assembly_file)" ] || fail "the assembly file is still there"
+    expect_no_assembly_left
 }

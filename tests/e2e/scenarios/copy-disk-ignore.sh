@@ -28,5 +28,5 @@ verify() {
     grep -q '"40000"' "$MEDIUM/SetupScript.ini" || fail "the script does not name disk 40000"
     cat "$(piece_file 1)" "$(piece_file 3)" >"$SCENARIO_DIR/big.expected"
     expect_same_bytes "$(demo_dir)/big.dat" "$SCENARIO_DIR/big.expected" "big.dat (pieces 1 and 3)"
-    [ ! -e "$(assembly_file)" ] || fail "the assembly file is still there"
+    expect_no_assembly_left
 }

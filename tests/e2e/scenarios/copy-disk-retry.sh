@@ -41,7 +41,7 @@ verify() {
     dir=$(demo_dir)
     cat "$(piece_file 1)" "$(piece_file 2)" "$(piece_file 3)" >"$SCENARIO_DIR/big.expected"
     expect_same_bytes "$dir/big.dat" "$SCENARIO_DIR/big.expected" "big.dat (each piece once)"
-    [ ! -e "$(assembly_file)" ] || fail "the assembly file is still there"
+    expect_no_assembly_left
     expect_log "$dir/Uninstall.log" "$(nonshared_records "$(short_path_of 'C:\Program Files\Demo\big.dat')" \
         "$(windows_path_in_prefix "$(programs_folder)/Demo/Big.lnk")")"$'\n' Demo
     expect_copy_page_controls

@@ -1,7 +1,8 @@
 # A file split into three pieces on three disk folders: the installed file is
-# the three pieces in script order, the assembly file in the Windows
-# temporary directory is gone afterwards, one shortcut is made (with the last
-# piece) and the log holds one record for the file and one for the shortcut.
+# the three pieces in script order, the run's assembly folder below the
+# Windows temporary directory is gone afterwards, one shortcut is made (with
+# the last piece) and the log holds one record for the file and one for the
+# shortcut.
 source "$E2E_LIB/copy.sh"
 
 prepare() {
@@ -27,7 +28,7 @@ verify() {
     cat "$(piece_file 1)" "$(piece_file 2)" "$(piece_file 3)" >"$SCENARIO_DIR/big.expected"
     expect_same_bytes "$dir/big.dat" "$SCENARIO_DIR/big.expected" "big.dat (the three pieces)"
     expect_same_bytes "$dir/after.txt" "$MEDIUM/files/after.txt" "after.txt"
-    [ ! -e "$(assembly_file)" ] || fail "the assembly file is still there"
+    expect_no_assembly_left
     [ "$(ls "$(programs_folder)/Demo")" = "Big.lnk" ] || fail "program group holds: $(ls "$(programs_folder)/Demo" | tr '\n' '|')"
     link="$(programs_folder)/Demo/Big.lnk"
     grep -q -a -F 'C:\Program Files\Demo\big.dat' "$link" || fail "Big.lnk does not point to big.dat"
