@@ -79,6 +79,7 @@ INT_PTR CALLBACK DestPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     PageHook(page, message, wParam, lParam, PageNameDest);
     if (message == WM_INITDIALOG) {
+        ShowChoicePageTitle(page);
         SetDlgItemTextA(page, IdPath, TheState().Variables.Get("DP").c_str());
     } else if (message == WM_COMMAND) {
         if (id == IdChoose)

@@ -1,6 +1,7 @@
 #include "pages/PageHook.h"
 
 #include "app/GlobalState.h"
+#include "pages/ChoiceRules.h"
 #include "pages/QuitSetup.h"
 #include "pages/ScriptControls.h"
 #include "resources/resource.h"
@@ -49,4 +50,10 @@ void PageHook(HWND page, UINT message, WPARAM wParam, LPARAM lParam, const char*
     default:
         break;
     }
+}
+
+void ShowChoicePageTitle(HWND page) {
+    VariableTable& variables = TheState().Variables;
+    if (const auto title = ChoicePageTitle(variables.Get("CAPTION"), variables.Get("APPNAME")))
+        SetWindowTextA(page, title->c_str());
 }
