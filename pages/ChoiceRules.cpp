@@ -23,3 +23,11 @@ std::string InstallDirFromChosenFolder(const std::string& folder, const std::str
 std::string NewProgramGroup(const std::string& programsFolder, const std::string& groupName) {
     return programsFolder + "\\" + groupName + "\\";
 }
+
+std::optional<std::string> ChoicePageTitle(const std::string& caption, const std::string& appName) {
+    if (!caption.empty())
+        return caption;
+    if (!appName.empty())
+        return appName + " Setup";
+    return std::nullopt;
+}

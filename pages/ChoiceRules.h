@@ -2,6 +2,7 @@
 // that show them.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Next stays disabled while the path is too short to name a drive root.
@@ -23,3 +24,7 @@ std::string InstallDirFromChosenFolder(const std::string& folder, const std::str
 
 // "Create new group": the programs folder, the typed name and a backslash.
 std::string NewProgramGroup(const std::string& programsFolder, const std::string& groupName);
+
+// The title of the destination and sections pages: the caption when there is
+// one, else "<application> Setup", else nothing (the template keeps its own).
+std::optional<std::string> ChoicePageTitle(const std::string& caption, const std::string& appName);

@@ -77,6 +77,7 @@ INT_PTR CALLBACK DestPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     PageHook(page, message, wParam, lParam, PageNameDest);
     if (message == WM_INITDIALOG) {
+        ShowChoicePageTitle(page);
         SetDlgItemTextA(page, IDC_DEST_PATH, TheState().Variables.Get("DP").c_str());
     } else if (message == WM_COMMAND) {
         if (id == IDC_DEST_CHOOSE)

@@ -1,5 +1,6 @@
 #include "pages/PageHook_win.h"
 
+#include "pages/ChoiceRules.h"
 #include "pages/ScriptControls_win.h"
 #include "resources/resource.h"
 #include "windows/ProcessState_win.h"
@@ -49,4 +50,10 @@ void PageHook(HWND page, UINT message, WPARAM wParam, LPARAM lParam, const char*
     default:
         break;
     }
+}
+
+void ShowChoicePageTitle(HWND page) {
+    VariableTable& variables = TheState().Variables;
+    if (const auto title = ChoicePageTitle(variables.Get("CAPTION"), variables.Get("APPNAME")))
+        SetWindowTextA(page, title->c_str());
 }

@@ -13,3 +13,8 @@ void PageHook(HWND page, UINT message, WPARAM wParam, LPARAM lParam, const char*
 // Next (IDC_NEXT) of the current page by NextAllowed and the Next rules.
 // Does nothing when the current page is closed or has no Next button.
 VOID CALLBACK NextButtonTimer(HWND window, UINT message, UINT_PTR id, DWORD time);
+
+// The destination and sections pages name the application being installed
+// in their title (the caption, else "<APPNAME> Setup"); without either they
+// keep their template's title.
+void ShowChoicePageTitle(HWND page);

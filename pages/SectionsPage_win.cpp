@@ -159,6 +159,7 @@ void ClosePage(HWND page) {
 INT_PTR CALLBACK SectionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     PageHook(page, message, wParam, lParam, PageNameSections);
     if (message == WM_INITDIALOG) {
+        ShowChoicePageTitle(page);
         InitPage(page);
     } else if (message == WM_DESTROY) {
         ClosePage(page);

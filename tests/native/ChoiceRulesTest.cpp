@@ -27,3 +27,9 @@ TEST(ChoiceRules, ChosenFoldersAndGroups) {
     EXPECT_EQ(NewProgramGroup("C:\\Start\\Programs", "Demo"), "C:\\Start\\Programs\\Demo\\");
     EXPECT_EQ(NewProgramGroup("C:\\Start\\Programs", ""), "C:\\Start\\Programs\\\\");
 }
+
+TEST(ChoiceRules, PageTitleNamesTheApplication) {
+    EXPECT_EQ(ChoicePageTitle("Demo [1.0] Setup", "Demo"), "Demo [1.0] Setup");
+    EXPECT_EQ(ChoicePageTitle("", "Demo"), "Demo Setup");
+    EXPECT_EQ(ChoicePageTitle("", ""), std::nullopt);
+}

@@ -156,7 +156,7 @@ ShowMessage("The copy page has closed", "After the copy", "", "NOW")
 robot_sections_then_copy() {
     cat <<'ROBOT'
 wait-process setup.exe
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 listview id=1009
 click id=1017
 wait-window class=#32770 title="After the copy"

@@ -18,14 +18,14 @@ ShowMessage("<[DP]>", "third", "", "NOW")
 robot_script() {
     cat <<'ROBOT'
 wait-process setup.exe
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 expect-state id=1029 checked=0
 set-text id=1011 "C:\\Missing Dir"
 click id=1017
 wait-window class=#32770 title=first
 expect-text id=0xFFFF "<C:\\Missing Dir>"
 click text=OK
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 expect-state id=1029 checked=0
 check id=1029 1
 set-text id=1011 "C:\\Missing Dir"
@@ -34,7 +34,7 @@ wait-window class=#32770 title="Directory does not exist"
 expect-text id=0xFFFF "Directory does not exist, should it be created?"
 click text=No
 wait-gone
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 expect-text id=1011 "C:\\Missing Dir"
 click id=1017
 wait-window class=#32770 title="Directory does not exist"
@@ -43,7 +43,7 @@ wait-gone
 wait-window class=#32770 title=second
 expect-text id=0xFFFF "<C:\\Missing Dir>"
 click text=OK
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 check id=1029 1
 set-text id=1011 "C:\\windows\\win.ini"
 click id=1017

@@ -17,7 +17,7 @@ ShowMessage("done", "done", "", "NOW")
 robot_script() {
     cat <<'ROBOT'
 wait-process setup.exe
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 set-text id=1011 "C:\\Games [2026]\\"
 expect-text id=1011 "C:\\Games [2026]\\"
 expect-state id=1017 enabled=1

@@ -13,7 +13,7 @@ ShowMessage("<[DP]>", "dp", "", "NOW")
 robot_script() {
     cat <<'ROBOT'
 wait-process setup.exe
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 expect-text id=1011 "C:\\Program Files\\Demo\\"
 click id=1014
 click id=1012
@@ -21,21 +21,21 @@ wait-window class=#32770 title="Browse for Folder"
 expect-text id=14146 "Please choose the directory in which the software will be installed."
 click id=2
 wait-gone
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 expect-text id=1011 "C:\\Program Files\\Demo\\"
 click id=1012
 wait-window class=#32770 title="Browse for Folder"
 tree-select id=14145 Desktop "My Computer" " (C:)" windows
 click id=1
 wait-gone
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 expect-text id=1011 "C:\\windows\\Demo\\"
 click id=1012
 wait-window class=#32770 title="Browse for Folder"
 tree-select id=14145 Desktop "My Computer" " (C:)"
 click id=1
 wait-gone
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 expect-text id=1011 "C:\\\\Demo\\"
 click id=1017
 wait-window class=#32770 title=dp

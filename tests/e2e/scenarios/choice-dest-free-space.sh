@@ -16,7 +16,7 @@ ShowMessage("<[DP]>", "dp", "", "NOW")
 robot_script() {
     cat <<'ROBOT'
 wait-process setup.exe
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 expect-text id=1011 ""
 timeout 1000
 expect-text id=1013 "0 kb"

@@ -20,7 +20,7 @@ ShowMessage("done", "done", "", "NOW")
 robot_script() {
     cat <<'ROBOT'
 wait-process setup.exe
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 set-text id=1011 ""
 type id=1011 "C:\\Games"
 expect-text id=1011 "C:\\Games"

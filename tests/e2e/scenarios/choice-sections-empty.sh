@@ -12,7 +12,7 @@ ShowMessage("after", "after", "", "NOW")
 robot_script() {
     cat <<'ROBOT'
 wait-process setup.exe
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 expect-state id=1024 visible=0
 expect-state id=1025 visible=0
 expect-text id=1011 ""

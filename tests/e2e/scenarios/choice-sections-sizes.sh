@@ -20,7 +20,7 @@ ShowMessage("after", "after", "", "NOW")
 robot_script() {
     cat <<'ROBOT'
 wait-process setup.exe
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 listview id=1009
 expect-row id=1009 0 focused=1 selected=0
 expect-state id=1025 visible=1 checked=0
@@ -29,7 +29,7 @@ expect-row id=1009 1 selected=1
 expect-state id=1025 checked=1
 click id=1017
 wait-gone
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 expect-row id=1009 1 selected=0
 keys DOWN
 expect-row id=1009 1 focused=1 selected=0

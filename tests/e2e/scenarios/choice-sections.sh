@@ -36,7 +36,7 @@ ShowMessage("done", "done", "", "NOW")
 robot_script() {
     cat <<'ROBOT'
 wait-process setup.exe
-wait-window class=#32770 title="Welcome to Orlisk 1.0"
+wait-window class=#32770 title="Demo Setup"
 # Opening: the must-install rows selected, row 0 current with its details.
 expect-row id=1009 0 focused=1 selected=1
 expect-row id=1009 1 focused=0 selected=0

@@ -1,5 +1,6 @@
 # A rule for the destination page has no effect on the welcome page, and
-# holds on the destination page.
+# holds on the destination page. Without an application name or a caption
+# the destination page keeps the title of its template.
 source "$E2E_LIB/pages.sh"
 
 prepare() {
