@@ -93,23 +93,18 @@ PathProblem CheckRecordPath(const std::string& path) {
 }
 
 const char* DescribePathProblem(PathProblem problem) {
-    switch (problem) {
-    case PathProblem::None:
-        return "acceptable";
-    case PathProblem::Relative:
-        return "not a full path with a drive";
-    case PathProblem::Network:
-        return "a network (UNC) path";
-    case PathProblem::Device:
-        return "names a device or a stream, not a file";
-    case PathProblem::Traversal:
-        return "holds a \".\" or \"..\" component";
-    case PathProblem::Wildcard:
-        return "holds wildcard characters";
-    case PathProblem::Directory:
-        return "names a directory, not a file";
-    }
-    return "";
+    // In the order of the enumeration.
+    static const char* const kDescriptions[] = {
+        "acceptable",
+        "not a full path with a drive",
+        "a network (UNC) path",
+        "names a device or a stream, not a file",
+        "holds a \".\" or \"..\" component",
+        "holds wildcard characters",
+        "names a directory, not a file",
+    };
+    static_assert(sizeof(kDescriptions) / sizeof(kDescriptions[0]) == static_cast<size_t>(PathProblem::Directory) + 1);
+    return kDescriptions[static_cast<size_t>(problem)];
 }
 
 RemovalPlan PlanRemoval(const ParsedLog& log, const std::function<bool(const std::string&)>& isDirectory) {
