@@ -14,23 +14,13 @@ ShowProgramGroup()
 '
 }
 
+# Each page in turn: its title, then Next.
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title=""
-click id=1017
-wait-gone
-wait-window class=#32770 title="Tarvane Demo Setup"
-click id=1017
-wait-gone
-wait-window class=#32770 title="Tarvane Demo 2.1 Installation"
-click id=1017
-wait-gone
-wait-window class=#32770 title="Tarvane Demo 2.1 Installation"
-click id=1017
-wait-gone
-wait-window class=#32770 title="Program group"
-click id=1017
-wait-exit
-ROBOT
+    local title
+    echo 'wait-process setup.exe'
+    for title in '""' '"Tarvane Demo Setup"' '"Tarvane Demo 2.1 Installation"' '"Tarvane Demo 2.1 Installation"' \
+        '"Program group"'; do
+        printf 'wait-window class=#32770 title=%s\nclick id=1017\nwait-gone\n' "$title"
+    done
+    echo 'wait-exit'
 }
