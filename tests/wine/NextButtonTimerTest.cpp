@@ -30,17 +30,10 @@ ScriptStatement Rule(const std::string& page, const std::string& kind, const std
 
 void Tick() { NextButtonTimer(nullptr, WM_TIMER, 1, 0); }
 
-class NextButton : public ::testing::Test {
+class NextButton : public PageTest {
 protected:
-    void SetUp() override { ResetSetupState(); }
-    void TearDown() override {
-        if (IsWindow(page_))
-            DestroyWindow(page_);
-    }
     bool NextEnabled() { return IsWindowEnabled(GetDlgItem(page_, IDC_NEXT)) != FALSE; }
     HWND Control(size_t index) { return AsHwnd(TheState().Controls.at(index).Window); }
-
-    HWND page_ = nullptr;
 };
 
 TEST_F(NextButton, FollowsACheckBoxRule) {

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,6 +17,17 @@ namespace page_test {
 // Starts from a fresh SetupState whose Instance is this test program, which
 // carries setup.exe's resources.
 void ResetSetupState();
+
+// A test of pages: a fresh SetupState, and the page it left open destroyed.
+class PageTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetSetupState(); }
+    void TearDown() override {
+        if (IsWindow(page_))
+            DestroyWindow(page_);
+    }
+    HWND page_ = nullptr;
+};
 
 struct SeenMessageBox {
     std::string Text;

@@ -32,17 +32,10 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
-class PageControls : public ::testing::Test {
+class PageControls : public PageTest {
 protected:
-    void SetUp() override { ResetSetupState(); }
-    void TearDown() override {
-        if (IsWindow(page_))
-            DestroyWindow(page_);
-    }
     HWND Open(PageTemplate page) { return page_ = OpenPage(page); }
     HWND WindowOf(size_t index) { return AsHwnd(TheState().Controls.at(index).Window); }
-
-    HWND page_ = nullptr;
 };
 
 TEST_F(PageControls, CreatesEachTypeWithItsClassStylesPositionTextIdAndFont) {

@@ -59,15 +59,7 @@ TemplateHeader ReadTemplate(int id, WORD language) {
 const WORD kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 const WORD kGerman = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);
 
-class PageTemplates : public ::testing::Test {
-protected:
-    void SetUp() override { ResetSetupState(); }
-    void TearDown() override {
-        if (IsWindow(page_))
-            DestroyWindow(page_);
-    }
-    HWND page_ = nullptr;
-};
+class PageTemplates : public PageTest {};
 
 TEST_F(PageTemplates, WizardPagesShareTheFrameAndTheButtonRow) {
     const struct {

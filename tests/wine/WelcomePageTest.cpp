@@ -43,15 +43,7 @@ std::vector<DWORD> ClientPixels(HWND page, int left, int top, int width, int hei
     return PixelsOf(screen.get(), static_cast<HBITMAP>(bitmap.get()), width, height);
 }
 
-class WelcomePage : public ::testing::Test {
-protected:
-    void SetUp() override { ResetSetupState(); }
-    void TearDown() override {
-        if (IsWindow(page_))
-            DestroyWindow(page_);
-    }
-    HWND page_ = nullptr;
-};
+class WelcomePage : public PageTest {};
 
 TEST_F(WelcomePage, ShowsTheVariablesAsTitleAndTexts) {
     TheState().Variables.Set("WELCOMESTRING_CAP", "Welcome to Demo");
