@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "uninstaller/ShellFolderPath_win.h"
 #include "windows/ProgramFilesDir_win.h"
+#include "windows/ShellFolders_win.h"
 #include "windows/SystemPaths_win.h"
 
 namespace {
@@ -18,7 +18,7 @@ std::vector<std::string> ProtectedFolders() {
     if (ReadProgramFilesDir(programFiles))
         folders.push_back(programFiles);
     for (const int folder : kShellFolders)
-        folders.push_back(ShellFolderPath(folder));
+        folders.push_back(SpecialFolderPath(nullptr, folder));
     const size_t longForms = folders.size();
     for (size_t i = 0; i < longForms; ++i)
         folders.push_back(ShortPathOf(folders[i]));
