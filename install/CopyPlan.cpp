@@ -65,14 +65,6 @@ std::string AssemblyFilePath(const std::string& assemblyFolder, const std::strin
     return assemblyFolder + "\\" + FileNamePart(destination) + ".ToInstall.TMP";
 }
 
-std::string AssemblyFolderPath(const std::string& windowsDirectory, uint64_t randomBits) {
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string name = "Setup-";
-    for (int shift = 60; shift >= 0; shift -= 4)
-        name += kHex[(randomBits >> shift) & 0xF];
-    return windowsDirectory + "\\TEMP\\" + name;
-}
-
 AssemblyStart AssemblyStartOf(const std::vector<FileEntry>& files, size_t position) {
     const std::string name = FileNamePart(files.at(position).Destination);
     for (size_t earlier = 0; earlier < position; ++earlier) {

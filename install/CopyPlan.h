@@ -66,11 +66,6 @@ bool ShouldCreateShortcut(int createProgramGroup, const FileEntry& entry, const 
 // the file-name part of the destination + ".ToInstall.TMP".
 std::string AssemblyFilePath(const std::string& assemblyFolder, const std::string& destination);
 
-// The run's assembly folder below the Windows temporary directory, named
-// after 64 unpredictable bits, so that no other user can place a file in it
-// ahead of the run.
-std::string AssemblyFolderPath(const std::string& windowsDirectory, uint64_t randomBits);
-
 // How fetching a piece opens its assembly file.
 enum class AssemblyStart {
     Empty,    // the first piece: nothing fetched before becomes part of the file

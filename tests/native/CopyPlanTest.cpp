@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "install/CopyPlan.h"
+#include "windows/PrivateFolderName.h"
 
 namespace {
 SectionEntry Section(const std::string& name, int mustInstall, int selected) {
@@ -118,9 +119,9 @@ TEST(CopyPlan, SplitFileInThreePieces) {
 
     // All pieces meet in one assembly file of the run's own folder, named
     // after the destination; the first of them starts it empty.
-    const std::string folder = AssemblyFolderPath("C:\\WINDOWS", 0x0123456789ABCDEFull);
-    EXPECT_EQ(folder, "C:\\WINDOWS\\TEMP\\Setup-0123456789ABCDEF");
-    EXPECT_EQ(AssemblyFolderPath("C:\\WINDOWS", 0xF), "C:\\WINDOWS\\TEMP\\Setup-000000000000000F");
+    EXPECT_EQ(PrivateFolderName("Setup-", 0x0123456789ABCDEFull), "Setup-0123456789ABCDEF");
+    EXPECT_EQ(PrivateFolderName("Setup-", 0xF), "Setup-000000000000000F");
+    const std::string folder = "C:\\WINDOWS\\TEMP\\Setup-0123456789ABCDEF";
     const std::string assembly = AssemblyFilePath(folder, files[0].Destination);
     EXPECT_EQ(assembly, folder + "\\big.bin.ToInstall.TMP");
     EXPECT_EQ(AssemblyFilePath(folder, "C:\\Other\\big.bin"), assembly);

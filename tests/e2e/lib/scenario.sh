@@ -4,6 +4,7 @@
 #
 # A scenario file may set or define:
 #   PROGRAM        executable started in the medium (default setup.exe)
+#   PROGRAM_ARGS   array of its command-line arguments (default none)
 #   EXPECTED_EXIT  its exit code, 0..255 (default 0; -6 is 250)
 #   TIME_LIMIT     seconds for program and robot together (default 60)
 #   prepare        fills $MEDIUM (the current directory of the program) and
@@ -42,7 +43,7 @@ start_robot() {
 
 start_program() {
     cp "$BUILD_DIR/$PROGRAM" "$MEDIUM/"
-    (cd "$MEDIUM" && exec "${WINE_LOCALE[@]}" wine "$PROGRAM") \
+    (cd "$MEDIUM" && exec "${WINE_LOCALE[@]}" wine "$PROGRAM" "${PROGRAM_ARGS[@]}") \
         >"$SCENARIO_DIR/program.out" 2>"$SCENARIO_DIR/program.err" &
     PROGRAM_PID=$!
 }
@@ -91,7 +92,7 @@ run_scenario() {
     mkdir -p "$MEDIUM"
     copy_prefix "$TEMPLATE" "$WINEPREFIX"
 
-    PROGRAM=setup.exe EXPECTED_EXIT=0 TIME_LIMIT=60
+    PROGRAM=setup.exe EXPECTED_EXIT=0 TIME_LIMIT=60 PROGRAM_ARGS=()
     prepare() { :; }
     robot_script() { :; }
     verify() { :; }

@@ -1,0 +1,104 @@
+#include "windows/PrivateFolder_win.h"
+
+#include <windows.h>
+#include <wincrypt.h>
+#include <sddl.h>
+
+#include "windows/Handles_win.h"
+#include "windows/PrivateFolderName.h"
+#include "windows/ProcAddress_win.h"
+
+namespace {
+
+constexpr int kNameAttempts = 16;
+
+using AcquireContextCall = BOOL(WINAPI*)(ULONG_PTR*, LPCSTR, LPCSTR, DWORD, DWORD);
+using GenRandomCall = BOOL(WINAPI*)(ULONG_PTR, DWORD, BYTE*);
+using ReleaseContextCall = BOOL(WINAPI*)(ULONG_PTR, DWORD);
+using ConvertDescriptorCall = BOOL(WINAPI*)(LPCSTR, DWORD, PSECURITY_DESCRIPTOR*, PULONG);
+
+// Full control for the built-in Administrators and for the system, inherited
+// by everything made inside; "P" keeps the parent's entries out.
+const char kAdministratorsOnly[] = "D:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)";
+
+bool IsNT() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+// The security descriptor of kAdministratorsOnly, freed with LocalFree.
+struct LocalMemoryTraits {
+    static PSECURITY_DESCRIPTOR Invalid() { return nullptr; }
+    static void Close(PSECURITY_DESCRIPTOR memory) { LocalFree(memory); }
+};
+using SecurityDescriptor = UniqueHandle<PSECURITY_DESCRIPTOR, LocalMemoryTraits>;
+
+SecurityDescriptor AdministratorsOnlyDescriptor() {
+    const auto convert = ProcAddress<ConvertDescriptorCall>(GetModuleHandleA("advapi32.dll"),
+                                                            "ConvertStringSecurityDescriptorToSecurityDescriptorA");
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!convert || !convert(kAdministratorsOnly, SDDL_REVISION_1, &descriptor, nullptr))
+        return SecurityDescriptor();
+    return SecurityDescriptor(descriptor);
+}
+
+} // namespace
+
+uint64_t RandomBits() {
+    uint64_t bits = 0;
+    const HMODULE advapi = GetModuleHandleA("advapi32.dll");
+    const auto acquire = ProcAddress<AcquireContextCall>(advapi, "CryptAcquireContextA");
+    const auto generate = ProcAddress<GenRandomCall>(advapi, "CryptGenRandom");
+    const auto release = ProcAddress<ReleaseContextCall>(advapi, "CryptReleaseContext");
+    ULONG_PTR provider = 0;
+    if (acquire && generate && release &&
+        acquire(&provider, nullptr, nullptr, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT | CRYPT_SILENT)) {
+        generate(provider, sizeof(bits), reinterpret_cast<BYTE*>(&bits));
+        release(provider, 0);
+    }
+    LARGE_INTEGER counter{};
+    QueryPerformanceCounter(&counter);
+    return bits ^ static_cast<uint64_t>(counter.QuadPart) ^
+           (static_cast<uint64_t>(GetCurrentProcessId()) << 32) ^ GetTickCount();
+}
+
+std::string MakePrivateFolder(const std::string& parent, const std::string& prefix) {
+    // Windows 9x has no access lists; on NT a folder without one is not made.
+    SecurityDescriptor descriptor;
+    if (IsNT()) {
+        descriptor = AdministratorsOnlyDescriptor();
+        if (!descriptor)
+            return std::string();
+    }
+    SECURITY_ATTRIBUTES attributes{sizeof(attributes), descriptor.get(), FALSE};
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string candidate = parent + "\\" + PrivateFolderName(prefix, RandomBits());
+        if (CreateDirectoryA(candidate.c_str(), descriptor ? &attributes : nullptr))
+            return candidate;
+    }
+    return std::string();
+}
+
+void RemoveFolderTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    const FindHandle search(FindFirstFileA((folder + "\\*").c_str(), &found));
+    if (search) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string path = folder + "\\" + name;
+            const DWORD attributes = found.dwFileAttributes;
+            if (attributes & FILE_ATTRIBUTE_READONLY)
+                SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+            if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA(path.c_str());
+            else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+                RemoveDirectoryA(path.c_str());
+            else
+                RemoveFolderTree(path);
+        } while (FindNextFileA(search.get(), &found));
+    }
+    RemoveDirectoryA(folder.c_str());
+}
