@@ -1,11 +1,11 @@
 // Sections, files, pieces, destinations, shortcuts and the uninstaller.
-#include <cctype>
 #include <map>
 
 #include "checker/CheckFacts.h"
 #include "checker/Suggest.h"
 #include "install/PathText.h"
 #include "script/Numbers.h"
+#include "uninstall/PathRules.h"
 
 namespace {
 
@@ -13,12 +13,6 @@ constexpr const char* kUninstaller = "TAUninstall.exe";
 
 bool Is(const RunStatement& s, const char* command) {
     return std::string(s.Command->name) == command;
-}
-
-bool IsFullPath(const std::string& path) {
-    const bool drive = path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
-                       path[2] == '\\';
-    return drive || path.compare(0, 2, "\\\\") == 0;
 }
 
 bool StartsWithPlaceVariable(const std::string& destination) {

@@ -6,6 +6,7 @@
 #include "checker/CheckFacts.h"
 #include "checker/MediumFiles.h"
 #include "checker/Suggest.h"
+#include "uninstall/PathRules.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ public:
         }
     }
 
-    void Learn(size_t index, const RunStatement& done) {
+    void Learn(size_t index, const RunStatement& done, const VariableTable& variables) {
         if (std::string(done.Command->name) != "SetVariable")
             return;
         const std::string& name = done.Arguments[0];
@@ -111,6 +112,16 @@ public:
             out_.push_back(MakeDiagnostic("V203", places_.Argument(index, 0),
                                           Quoted(name) + " is one of setup's own variables; SetVariable overwrites it"));
         known_.push_back(name);
+        // A relative DP installs below the current directory (the medium).
+        if (name != "DP")
+            return;
+        VariableTable scratch = variables;
+        std::string destination = "[DP]";
+        scratch.Substitute(destination);
+        if (!IsFullPath(destination))
+            out_.push_back(MakeDiagnostic("V204", places_.Argument(index, 1),
+                                          "DP becomes " + Quoted(destination) +
+                                              ", not a full path; begin it with a drive (C:\\) or \\\\server\\share"));
     }
 
 private:
@@ -159,7 +170,7 @@ RunFacts RunStatements(const ScriptReader& reader, MediumFiles& medium, Diagnost
         ScriptStatement statement = reader.Statements[index];
         ExecuteStatement(facts.State, statement, platform);
         RunStatement done{index, command, statement.Arguments, platform.Listed, platform.Matched};
-        run.Learn(index, done);
+        run.Learn(index, done, facts.State.Variables);
         facts.Statements.push_back(std::move(done));
     }
     return facts;

@@ -13,6 +13,7 @@
 #include "install/SourcePieces_win.h"
 #include "resources/resource.h"
 #include "windows/ProcessState_win.h"
+#include "windows/SystemPaths_win.h"
 #include "windows/ShellFolders_win.h"
 
 namespace {
@@ -82,7 +83,7 @@ void CreateShortcutOf(SetupState& state, const FileEntry& entry, const std::stri
         return;
     const std::string link = ShortcutLinkPath(state.Variables.Get("PROGRAMGROUP"), entry.ShortcutName);
     if (CreateShortcut(installedPath, link, entry.ShortcutName) == S_OK)
-        state.UninstallLogStream.WriteShortcut(link);
+        state.UninstallLogStream.WriteShortcut(FullPathOf(link)); // a typed group may hold ".."
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "install/SharedFileRecord_win.h"
 #include "install/ShortForms_win.h"
 #include "windows/ProcessState_win.h"
+#include "windows/SystemPaths_win.h"
 
 namespace {
 
@@ -106,11 +107,14 @@ std::string ShortDirectoryOf(const std::string& directory) {
     return shortForm.empty() ? directory : shortForm;
 }
 
-// The record names the file actually installed, in its 8.3 form.
+// The record names the file actually installed, full and normalized (a typed
+// ".." must not reach the log, which the uninstaller would then refuse), in
+// its 8.3 form.
 void RecordNonSharedFile(const std::string& installedPath) {
-    std::string shortForm = ShortFileForm(installedPath);
+    const std::string fullPath = FullPathOf(installedPath);
+    std::string shortForm = ShortFileForm(fullPath);
     if (shortForm.empty())
-        shortForm = installedPath;
+        shortForm = fullPath;
     const PathSplit parts = SplitAtLastBackslash(shortForm);
     TheState().UninstallLogStream.WriteNonSharedFile(parts.Directory, parts.Name);
 }

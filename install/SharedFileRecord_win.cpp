@@ -4,6 +4,7 @@
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
 #include "windows/ProcessState_win.h"
+#include "windows/SystemPaths_win.h"
 
 namespace {
 
@@ -24,7 +25,8 @@ void RecordAndRegisterSharedFile(const std::string& directory, const std::string
     SetupState& state = TheState();
     const std::string path = directory + "\\" + name;
     const Library library = LoadQuietly(path);
-    state.UninstallLogStream.WriteSharedFile(directory, name);
+    // The log holds full, normalized paths only: the uninstaller refuses others.
+    state.UninstallLogStream.WriteSharedFile(FullPathOf(directory), name);
     CountSharedInstallation(path, existedBefore);
     if (!library)
         return;

@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 
-// Next stays disabled while the path is too short to name a drive root.
+// Whether the path is long enough for its first three characters to name a
+// drive root; the free space is asked for only then. (Next needs more: a
+// full path, see IsFullPath.)
 bool PathNamesDriveRoot(const std::string& path);
 
 // The drive root that the free-space query asks about: the path's first

@@ -12,6 +12,7 @@
 #include "uninstall/UninstallRegistry_win.h"
 #include "windows/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
+#include "windows/SystemPaths_win.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ void InstallEverything(HWND page) {
     // Also after a stop, so that the uninstaller can take away what was installed.
     const std::string appName = state.Variables.Get("APPNAME");
     state.UninstallLogStream.WriteRegistrySection(UninstallKeyPath(appName));
-    WriteUninstallEntry(appName, UninstallCommand(state.Variables.Get("DP")));
+    WriteUninstallEntry(appName, UninstallCommand(FullPathOf(state.Variables.Get("DP"))));
     state.UninstallLogStream.Close();
 }
 

@@ -7,6 +7,7 @@
 #include "pages/PageHook_win.h"
 #include "resources/resource.h"
 #include "script/PageNames.h"
+#include "uninstall/PathRules.h"
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
 #include "windows/ProcessState_win.h"
@@ -55,7 +56,9 @@ bool AcceptPathOnNext(HWND page) {
 
 void PathChanged(HWND page) {
     const std::string path = DialogItemText(page, IDC_DEST_PATH);
-    TheState().NextAllowed = PathNamesDriveRoot(path) ? 1 : 0;
+    // A relative path would install below the current directory, the
+    // installation medium.
+    TheState().NextAllowed = IsFullPath(path) ? 1 : 0;
     SetDlgItemTextA(page, IDC_DEST_FREE_SPACE, FreeSpaceText(QueryFreeSpace(path)).c_str());
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "uninstall/PathRules.h"
+
 namespace {
 constexpr size_t MaxKeyNameComponent = 255;
 }
@@ -9,7 +11,7 @@ constexpr size_t MaxKeyNameComponent = 255;
 const char UninstallRootKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
 std::string UninstallLogPath(const std::string& destinationDirectory) {
-    return destinationDirectory + "\\Uninstall.log";
+    return JoinPath(destinationDirectory, "Uninstall.log");
 }
 
 std::vector<std::string> UninstallKeyNames(const std::string& appName) {
@@ -33,6 +35,6 @@ std::string UninstallKeyPath(const std::string& appName) {
 }
 
 std::string UninstallCommand(const std::string& destinationDirectory) {
-    const std::string command = destinationDirectory + "TAUninstall.exe";
+    const std::string command = JoinPath(destinationDirectory, "TAUninstall.exe");
     return command.find(' ') == std::string::npos ? command : "\"" + command + "\"";
 }

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-// destinationDirectory + "\Uninstall.log"; the destination normally ends with
-// a backslash, and the doubled separator is accepted by the file system.
+// destinationDirectory and "Uninstall.log" joined by one backslash.
 std::string UninstallLogPath(const std::string& destinationDirectory);
 
 // The key below HKEY_LOCAL_MACHINE that holds the uninstall entries.
@@ -24,7 +23,8 @@ std::vector<std::string> UninstallKeyNames(const std::string& appName);
 // finds the key that was created.
 std::string UninstallKeyPath(const std::string& appName);
 
-// The value "UninstallString": destinationDirectory + "TAUninstall.exe",
+// The value "UninstallString": destinationDirectory and "TAUninstall.exe"
+// joined by one backslash (a typed D:\Games must not give D:\GamesTAUninstall.exe),
 // quoted when it holds a space, so that Windows does not start
 // C:\Program.exe instead.
 std::string UninstallCommand(const std::string& destinationDirectory);

@@ -55,3 +55,10 @@ std::string WininitIniPath() {
 std::string ShortPathOf(const std::string& path) {
     return ReadPath([&path](char* buffer, UINT size) { return static_cast<UINT>(GetShortPathNameA(path.c_str(), buffer, size)); });
 }
+
+std::string FullPathOf(const std::string& path) {
+    const std::string full = ReadPath([&path](char* buffer, UINT size) {
+        return static_cast<UINT>(GetFullPathNameA(path.c_str(), size, buffer, nullptr));
+    });
+    return full.empty() ? path : full;
+}

@@ -15,3 +15,8 @@ std::string WininitIniPath();
 // The short (8.3) form of an existing path, however long; empty when the
 // path does not exist or has no short form.
 std::string ShortPathOf(const std::string& path);
+
+// The platform's full, normalized form of a path: relative to the current
+// directory when it is not full, without "." or ".." components and doubled
+// separators. The path as it is when the call fails.
+std::string FullPathOf(const std::string& path);

@@ -43,6 +43,7 @@ const RuleCase kCases[] = {
      {"V201 3:23"}},
     {"V202", "SetVariable(\"A\",\"[B\")\nSetVariable(\"B\",\"[A\")\nSetCaption(\"[A]]]\")", {"V202 3:13"}},
     {"V203", "SetVariable(\"SP\",\"x\")", {"V203 1:13"}},
+    {"V204", "SetVariable(\"DP\",\"Games\")\nSetVariable(\"DP\",\"[WINPATH]\\Games\")", {"V203 1:13", "V204 1:18", "V203 2:13"}},
     {"P301", "AddWindow(\"WELCOME\",\"c\",\"LABEL\",\"t\",\"0\",\"0\",\"0\",\"9\",\"9\")\nShowWelcome()", {"P301 1:11"},
      "DIALOG_WELCOME"},
     {"P302", "CheckButton(\"agre\")\n" + kCheckBox + "ShowWelcome()", {"P302 1:13"}},

@@ -2,7 +2,7 @@
 
 #include "pages/ChoiceRules.h"
 
-TEST(DestinationRules, NextNeedsThreeCharactersAndFreeSpaceNamesTheRoot) {
+TEST(DestinationRules, FreeSpaceNeedsThreeCharactersAndNamesTheRoot) {
     EXPECT_FALSE(PathNamesDriveRoot(""));
     EXPECT_FALSE(PathNamesDriveRoot("C:"));
     EXPECT_TRUE(PathNamesDriveRoot("C:\\"));

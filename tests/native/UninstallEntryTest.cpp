@@ -7,10 +7,13 @@ const std::string UninstallRoot = "Software\\Microsoft\\Windows\\CurrentVersion\
 }
 
 TEST(UninstallEntry, PathsOfLogAndUninstaller) {
-    EXPECT_EQ(UninstallLogPath("C:\\Program Files\\Demo\\"), "C:\\Program Files\\Demo\\\\Uninstall.log");
+    // One backslash between directory and name, however the directory was typed.
+    EXPECT_EQ(UninstallLogPath("C:\\Program Files\\Demo\\"), "C:\\Program Files\\Demo\\Uninstall.log");
+    EXPECT_EQ(UninstallLogPath("D:\\Games"), "D:\\Games\\Uninstall.log");
     EXPECT_EQ(UninstallCommand("C:\\Program Files\\Demo\\"), "\"C:\\Program Files\\Demo\\TAUninstall.exe\"");
     EXPECT_EQ(UninstallCommand("C:\\APPS\\DEMO\\"), "C:\\APPS\\DEMO\\TAUninstall.exe");
-    EXPECT_EQ(UninstallCommand("C:\\APPS\\DEMO"), "C:\\APPS\\DEMOTAUninstall.exe");
+    EXPECT_EQ(UninstallCommand("C:\\APPS\\DEMO"), "C:\\APPS\\DEMO\\TAUninstall.exe");
+    EXPECT_EQ(UninstallCommand("C:\\APPS\\DEMO\\\\"), "C:\\APPS\\DEMO\\TAUninstall.exe");
 }
 
 TEST(UninstallEntry, KeyPathHoldsTheApplicationName) {

@@ -1,0 +1,55 @@
+# A destination typed on the destination page with ".." in it and without a
+# final backslash: Next stays disabled for a relative path; the log records
+# full, normalized paths, the entry names the uninstaller with one
+# backslash, and the removal (files, shortcut, program group, entry) through "wine uninstaller --remove" leaves the
+# prefix as it was.
+source "$E2E_LIB/copy.sh"
+source "$E2E_LIB/uninstall.sh"
+TIME_LIMIT=120
+APP='Dot Dot Games'
+
+prepare() {
+    mkdir -p "$WINEPREFIX/drive_c/Apps"
+    medium_file 'files/Read me.txt' 'read me'
+    cp "$BUILD_DIR/TAUninstall.exe" "$MEDIUM/"
+    write_script "SetAppName(\"$APP\")
+CreateSection(\"Main\", \"1\", \"0\", \"Main files\")
+AddFile(\"[SP]\\TAUninstall.exe\", \"[DP]\\TAUninstall.exe\", \"Main\", \"0\", \"1\", \"0\", \"0\", \"0\", \"0\", \"\")
+AddFile(\"[SP]\\files\\Read me.txt\", \"[DP]\\docs\\Read me.txt\", \"Main\", \"0\", \"1\", \"0\", \"0\", \"0\", \"1\", \"Read me\")
+ShowDest()
+ShowCopy()
+"
+    snapshot_prefix "$SCENARIO_DIR/before.snapshot"
+}
+
+robot_script() {
+    cat <<ROBOT
+wait-process setup.exe
+wait-window class=#32770 title="$APP Setup"
+set-text id=1011 ""
+type id=1011 "Games"
+expect-state id=1017 enabled=0
+set-text id=1011 ""
+type id=1011 "C:\\\\Apps\\\\..\\\\$APP"
+expect-state id=1017 enabled=1
+click id=1017
+wait-exit
+ROBOT
+}
+
+verify() {
+    local dir="$WINEPREFIX/drive_c/$APP" command
+    [ "$(cat "$dir/docs/Read me.txt" 2>/dev/null)" = 'read me' ] || fail "Read me.txt is not in C:\\$APP\\docs"
+    [ -f "$dir/Uninstall.log" ] || { fail "no Uninstall.log in C:\\$APP"; return; }
+    ! grep -q '\.\.' "$dir/Uninstall.log" || fail "the log keeps '..': $(grep '\.\.' "$dir/Uninstall.log")"
+    command=$(run_wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$APP" \
+        /v UninstallString 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
+    [ "$command" = "\"C:\\$APP\\TAUninstall.exe\"" ] || fail "UninstallString is $command"
+    remove_robot "$APP" >"$SCENARIO_DIR/remove.robot"
+    run_uninstall_as_windows_does "$BUILD_DIR/robot.exe" "$APP" "$SCENARIO_DIR/remove.robot" "$TIME_LIMIT" ||
+        fail "removal: $(grep -E '^(fail|error) ' "$SCENARIO_DIR/remove.out")"
+    after_removal "$dir" || fail "the self-removal left $(ls -R "$dir" | tr '\n' ' ')"
+    snapshot_prefix "$SCENARIO_DIR/after.snapshot"
+    compare_snapshots "$SCENARIO_DIR/before.snapshot" "$SCENARIO_DIR/after.snapshot" "${WINE_OWN_DIFFERENCES[@]}" \
+        >"$SCENARIO_DIR/comparison.txt" || fail "residue: $(grep RESIDUE "$SCENARIO_DIR/comparison.txt" | head -n 5)"
+}
