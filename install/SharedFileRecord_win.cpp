@@ -4,27 +4,19 @@
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
 #include "windows/ProcessState_win.h"
+#include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
 
 namespace {
 
 using RegisterServerFunction = HRESULT(STDAPICALLTYPE*)();
 
-// A data file or a library whose imports are missing must fail to load
-// quietly, without the system's own error box.
-Library LoadQuietly(const std::string& path) {
-    const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    Library library(LoadLibraryA(path.c_str()));
-    SetErrorMode(previousMode);
-    return library;
-}
-
 }
 
 void RecordAndRegisterSharedFile(const std::string& directory, const std::string& name, bool existedBefore) {
     SetupState& state = TheState();
     const std::string path = directory + "\\" + name;
-    const Library library = LoadQuietly(path);
+    const Library library = LoadInstalledLibrary(path);
     // The log holds full, normalized paths only: the uninstaller refuses others.
     state.UninstallLogStream.WriteSharedFile(FullPathOf(directory), name);
     CountSharedInstallation(path, existedBefore);

@@ -7,6 +7,7 @@
 #include "pages/PageHook_win.h"
 #include "resources/resource.h"
 #include "script/PageNames.h"
+#include "uninstall/LogDigest_win.h"
 #include "uninstall/LogFileSink_win.h"
 #include "uninstall/UninstallEntry.h"
 #include "uninstall/UninstallRegistry_win.h"
@@ -54,6 +55,8 @@ void InstallEverything(HWND page) {
     state.UninstallLogStream.WriteRegistrySection(UninstallKeyPath(appName));
     WriteUninstallEntry(appName, UninstallCommand(FullPathOf(state.Variables.Get("DP"))));
     state.UninstallLogStream.Close();
+    // Of the finished log: the uninstaller acts only on the log setup wrote.
+    WriteLogDigest(UninstallKeyNames(appName), UninstallLogPath(state.Variables.Get("DP")));
 }
 
 } // namespace

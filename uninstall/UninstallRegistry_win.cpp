@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "uninstall/UninstallEntry.h"
 #include "windows/Handles_win.h"
 
@@ -33,4 +35,44 @@ void WriteUninstallEntry(const std::string& appName, const std::string& uninstal
         return;
     SetStringValue(key.get(), "DisplayName", appName);
     SetStringValue(key.get(), "UninstallString", uninstallCommand);
+}
+
+RegKey OpenUninstallKey(const std::vector<std::string>& names, size_t count, LONG& error) {
+    HKEY opened = nullptr;
+    error = RegOpenKeyExA(HKEY_LOCAL_MACHINE, UninstallRootKey, 0, KEY_ALL_ACCESS, &opened);
+    RegKey key(error == ERROR_SUCCESS ? opened : nullptr);
+    for (size_t i = 0; i < count && key; ++i) {
+        opened = nullptr;
+        error = RegOpenKeyExA(key.get(), names[i].c_str(), 0, KEY_ALL_ACCESS, &opened);
+        key = RegKey(error == ERROR_SUCCESS ? opened : nullptr);
+    }
+    return key;
+}
+
+std::optional<std::string> ReadEntryText(const std::vector<std::string>& keyNames, const char* valueName) {
+    LONG error = ERROR_SUCCESS;
+    const RegKey key = OpenUninstallKey(keyNames, keyNames.size(), error);
+    DWORD type = 0;
+    DWORD size = 0;
+    if (!key || RegQueryValueExA(key.get(), valueName, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return std::nullopt;
+    std::vector<char> text(size + 1, '\0');
+    if (RegQueryValueExA(key.get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) !=
+            ERROR_SUCCESS ||
+        type != REG_SZ)
+        return std::nullopt;
+    return std::string(text.data());
+}
+
+void SetEntryText(const std::vector<std::string>& keyNames, const char* valueName, const std::string& text) {
+    LONG error = ERROR_SUCCESS;
+    if (const RegKey key = OpenUninstallKey(keyNames, keyNames.size(), error))
+        SetStringValue(key.get(), valueName, text);
+}
+
+void DeleteEntryValue(const std::vector<std::string>& keyNames, const char* valueName) {
+    LONG error = ERROR_SUCCESS;
+    if (const RegKey key = OpenUninstallKey(keyNames, keyNames.size(), error))
+        RegDeleteValueA(key.get(), valueName);
 }

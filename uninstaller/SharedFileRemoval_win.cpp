@@ -6,18 +6,16 @@
 #include "uninstaller/FileRemoval_win.h"
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
+#include "windows/SystemLibrary_win.h"
 
 const char SharedFileCaption[] = "Remove shared file?";
 
 namespace {
 using UnregisterServerFunction = HRESULT(STDAPICALLTYPE*)();
 
-// The library is loaded for this call only, quietly: one whose imports are
-// missing must not bring up the system's error box.
+// The library is loaded for this call only.
 void Unregister(const std::string& path) {
-    const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    const Library library(LoadLibraryA(path.c_str()));
-    SetErrorMode(previousMode);
+    const Library library = LoadInstalledLibrary(path);
     if (const auto unregister = ProcAddress<UnregisterServerFunction>(library.get(), "DllUnregisterServer"))
         unregister();
 }

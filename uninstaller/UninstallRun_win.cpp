@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include "install/PathText.h"
+#include "uninstall/LogDigest_win.h"
 #include "uninstall/RemovalPlan.h"
 #include "uninstall/UninstallEntry.h"
 #include "uninstall/UninstallLogReader.h"
+#include "uninstall/UninstallRegistry_win.h"
 #include "uninstaller/FileRemoval_win.h"
 #include "uninstaller/LockedLog_win.h"
 #include "uninstaller/ProgressWindow_win.h"
@@ -74,6 +76,43 @@ std::string RefusedRecordsText(const std::string& logPath, const RemovalPlan& pl
     return text;
 }
 
+// Tells the user and returns false when the log is not the one that setup,
+// or the last rewrite, left: someone may have added records to turn the
+// uninstaller against other files.
+bool LogMatchesItsDigest(const std::string& bytes, const ParsedLog& log, const std::string& logPath,
+                         const std::string& caption) {
+    switch (CheckLogDigest(bytes, ReadLogDigests(log.KeyNames), Sha256Digest)) {
+    case DigestVerdict::Matches:
+    case DigestVerdict::NoDigest:
+        return true;
+    case DigestVerdict::Changed:
+        Tell("The uninstall log " + logPath +
+                 " was changed after the installation, so it cannot be trusted and nothing has been removed.",
+             caption, MB_ICONERROR);
+        return false;
+    case DigestVerdict::Uncheckable:
+        break;
+    }
+    Tell("The uninstall log " + logPath +
+             " cannot be checked against the digest that setup stored (this system cannot compute it), so nothing "
+             "has been removed.",
+         caption, MB_ICONERROR);
+    return false;
+}
+
+// The digest follows every rewrite: the new one is stored as pending first
+// and becomes the digest once the log holds the new bytes, so that an
+// interruption at any point leaves a log that one of them matches.
+void RewriteLog(const LockedLog& file, const std::vector<std::string>& keyNames, const std::string& bytes) {
+    const std::optional<std::string> digest = Sha256Digest(bytes);
+    if (digest)
+        SetEntryText(keyNames, PendingLogDigestValue, *digest);
+    if (!file.Rewrite(bytes) || !digest)
+        return;
+    SetEntryText(keyNames, LogDigestValue, *digest);
+    DeleteEntryValue(keyNames, PendingLogDigestValue);
+}
+
 class Removal {
 public:
     Removal(const ParsedLog& log, const RemovalPlan& plan, const LockedLog& file, const std::string& programPath,
@@ -99,7 +138,7 @@ public:
                 // run never lowers it again.
                 if (ReleaseSharedFile(record, report_)) {
                     left[index] = false;
-                    file_.Rewrite(ComposeRemainingLog(log_, left));
+                    RewriteLog(file_, log_.KeyNames, ComposeRemainingLog(log_, left));
                 }
                 continue;
             }
@@ -166,6 +205,8 @@ UninstallResult RunUninstall(const std::string& programPath) {
     const ParsedLog& log = *read.Log;
     const std::string appName = log.KeyNames.back();
     const std::string caption = kCaptionPrefix + appName;
+    if (!LogMatchesItsDigest(bytes, log, logPath, caption))
+        return {};
     const RemovalPlan plan = PlanRemoval(log, IsDirectory);
     if (!plan.Refused.empty()) {
         Tell(RefusedRecordsText(logPath, plan), caption, MB_ICONERROR);

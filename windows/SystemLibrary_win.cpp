@@ -50,3 +50,10 @@ void KeepSystemLibraries(std::initializer_list<const char*> fileNames) {
     for (const char* fileName : fileNames)
         KeptSystemLibrary(fileName);
 }
+
+Library LoadInstalledLibrary(const std::string& fullPath) {
+    const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    Library library(LoadLibraryExA(fullPath.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+    SetErrorMode(previousMode);
+    return library;
+}

@@ -43,6 +43,12 @@ private:
     Library module_;
 };
 
+// A library that an installation brings, loaded by its full path for its
+// self-registration: its own dependencies are looked for beside it, never in
+// the current directory (LOAD_WITH_ALTERED_SEARCH_PATH), and one whose
+// imports are missing fails quietly, without the system's error box.
+Library LoadInstalledLibrary(const std::string& fullPath);
+
 // A system library loaded by full path that stays loaded until the process
 // ends, as an imported one would; null when it is missing.
 HMODULE KeptSystemLibrary(const char* fileName);

@@ -26,11 +26,13 @@ robot_script() {
     cat <<ROBOT
 wait-process setup.exe
 wait-window class=#32770 title="$APP Setup"
-set-text id=1011 ""
-type id=1011 "Games"
+set-text id=1011 "C:\\\\Apps"
+expect-state id=1017 enabled=1
+set-text id=1011 "Games"
 expect-state id=1017 enabled=0
 set-text id=1011 ""
 type id=1011 "C:\\\\Apps\\\\..\\\\$APP"
+expect-text id=1011 "C:\\\\Apps\\\\..\\\\$APP"
 expect-state id=1017 enabled=1
 click id=1017
 wait-exit
@@ -38,13 +40,11 @@ ROBOT
 }
 
 verify() {
-    local dir="$WINEPREFIX/drive_c/$APP" command
+    local dir="$WINEPREFIX/drive_c/$APP"
     [ "$(cat "$dir/docs/Read me.txt" 2>/dev/null)" = 'read me' ] || fail "Read me.txt is not in C:\\$APP\\docs"
     [ -f "$dir/Uninstall.log" ] || { fail "no Uninstall.log in C:\\$APP"; return; }
     ! grep -q '\.\.' "$dir/Uninstall.log" || fail "the log keeps '..': $(grep '\.\.' "$dir/Uninstall.log")"
-    command=$(run_wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$APP" \
-        /v UninstallString 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
-    [ "$command" = "\"C:\\$APP\\TAUninstall.exe\"" ] || fail "UninstallString is $command"
+    expect_uninstall_value "$APP" UninstallString "\"C:\\$APP\\TAUninstall.exe\""
     remove_robot "$APP" >"$SCENARIO_DIR/remove.robot"
     run_uninstall_as_windows_does "$BUILD_DIR/robot.exe" "$APP" "$SCENARIO_DIR/remove.robot" "$TIME_LIMIT" ||
         fail "removal: $(grep -E '^(fail|error) ' "$SCENARIO_DIR/remove.out")"

@@ -1,0 +1,119 @@
+# The uninstall entry keeps the SHA-256 of the finished log. Installed into a
+# folder typed on the destination page: a record naming a file outside it,
+# added to the log afterwards, makes the removal through "wine uninstaller
+# --remove" refuse and remove nothing; with the log as setup wrote it, a
+# removal ended at once after it rewrote the log (a shared file's record
+# left it) is finished by a second run, and the prefix is as it was.
+source "$E2E_LIB/copy.sh"
+source "$E2E_LIB/uninstall.sh"
+TIME_LIMIT=150
+APP=Edited
+
+prepare() {
+    mkdir -p "$WINEPREFIX/drive_c/tamper"
+    printf 'keep' >"$WINEPREFIX/drive_c/tamper/keep.txt"
+    # Every Windows has this key, full of other programs' counts.
+    run_wine reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\SharedDLLs' /v 'C:\Other\other.dll' \
+        /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    medium_file 'files/Read me.txt' 'read me'
+    medium_file 'files/SHAREA.DAT' 'shared a'
+    medium_file 'files/SHAREB.DAT' 'shared b'
+    cp "$BUILD_DIR/TAUninstall.exe" "$MEDIUM/"
+    write_script 'SetAppName("Edited")
+CreateSection("Main", "1", "0", "Main files")
+AddFile("[SP]\TAUninstall.exe", "[DP]\TAUninstall.exe", "Main", "0", "1", "0", "0", "0", "0", "")
+AddFile("[SP]\files\Read me.txt", "[DP]\Read me.txt", "Main", "0", "1", "0", "0", "0", "1", "Read me")
+AddFile("[SP]\files\SHAREA.DAT", "[DP]\SHAREA.DAT", "Main", "1", "1", "0", "0", "0", "0", "")
+AddFile("[SP]\files\SHAREB.DAT", "[DP]\SHAREB.DAT", "Main", "1", "1", "0", "0", "0", "0", "")
+ShowDest()
+ShowCopy()
+'
+    end_prefix "$WINEPREFIX"
+    snapshot_prefix "$SCENARIO_DIR/before.snapshot"
+}
+
+robot_script() {
+    cat <<'ROBOT'
+wait-process setup.exe
+wait-window class=#32770 title="Edited Setup"
+set-text id=1011 ""
+type id=1011 "C:\\Edited"
+expect-text id=1011 "C:\\Edited"
+click id=1017
+wait-exit
+ROBOT
+}
+
+# The robot's steps of a removal up to the first shared file's question.
+removal_until_shared_question() {
+    cat <<'ROBOT'
+timeout 30000
+wait-process TAUninstall.exe
+wait-window class=#32770 title="Uninstall Edited"
+expect-text id=0xFFFF "Do you want to remove Edited and all of its components?"
+click text=Yes
+wait-gone
+wait-window class=#32770 title="Remove shared file?"
+ROBOT
+}
+
+expect_digest_of_log() {
+    local stored
+    stored=$(uninstall_value "$APP" UninstallLogSHA256)
+    [ "$stored" = "$(sha256sum <"$1" | cut -d' ' -f1)" ] || fail "$2: the stored digest '$stored' is not the log's"
+    [ -z "$(uninstall_value "$APP" UninstallLogSHA256Pending)" ] || fail "$2: a pending digest is left"
+}
+
+verify() {
+    local dir="$WINEPREFIX/drive_c/$APP" remover
+    [ -f "$dir/Uninstall.log" ] || { fail "no Uninstall.log in C:\\$APP"; return; }
+    expect_digest_of_log "$dir/Uninstall.log" "after setup"
+    cp "$dir/Uninstall.log" "$SCENARIO_DIR/log.setup"
+
+    # An ordinary user adds a record for a file outside the installation.
+    sed -i 's/^\[FILES\]\r$/[FILES]\r\nC:\\tamper\\keep.txt\r\nNONSHARED\r/' "$dir/Uninstall.log"
+    grep -q 'tamper' "$dir/Uninstall.log" || fail "the record was not added"
+    cat >"$SCENARIO_DIR/tampered.robot" <<'ROBOT'
+timeout 30000
+wait-process TAUninstall.exe
+wait-window class=#32770 title="Uninstall Edited"
+expect-text id=0xFFFF "The uninstall log C:\\Edited\\Uninstall.log was changed after the installation, so it cannot be trusted and nothing has been removed."
+click text=OK
+wait-exit
+ROBOT
+    run_uninstall_as_windows_does "$BUILD_DIR/robot.exe" "$APP" "$SCENARIO_DIR/tampered.robot" 60 ||
+        fail "tampered log: $(grep -E '^(fail|error) ' "$SCENARIO_DIR/tampered.out")"
+    [ -f "$WINEPREFIX/drive_c/tamper/keep.txt" ] || fail "the file outside the installation was removed"
+    [ -f "$dir/Read me.txt" ] || fail "the tampered log removed Read me.txt"
+
+    # As setup wrote it: the run ends (as a power cut would) at the second
+    # shared file's question, after the first one left the log.
+    cp "$SCENARIO_DIR/log.setup" "$dir/Uninstall.log"
+    removal_until_shared_question >"$SCENARIO_DIR/interrupted.robot"
+    printf 'click text=Yes\nwait-gone\nwait-window class=#32770 title="Remove shared file?"\n' \
+        >>"$SCENARIO_DIR/interrupted.robot"
+    run_wine uninstaller --remove "$APP" >"$SCENARIO_DIR/interrupted.uninstaller.out" 2>&1 &
+    remover=$!
+    run_wine "$BUILD_DIR/robot.exe" "$(windows_path "$SCENARIO_DIR/interrupted.robot")" \
+        >"$SCENARIO_DIR/interrupted.out" 2>&1 || fail "interrupted run: $(grep -E '^fail ' "$SCENARIO_DIR/interrupted.out")"
+    end_prefix "$WINEPREFIX"
+    wait "$remover" || true
+    cmp -s "$dir/Uninstall.log" "$SCENARIO_DIR/log.setup" && fail "the interrupted run did not rewrite the log"
+    expect_digest_of_log "$dir/Uninstall.log" "after the interrupted run"
+
+    removal_until_shared_question >"$SCENARIO_DIR/second.robot"
+    cat >>"$SCENARIO_DIR/second.robot" <<'ROBOT'
+click text=Yes
+wait-gone
+wait-window class=#32770 title="Uninstall Edited"
+expect-text id=0xFFFF "Edited has been removed from your computer."
+click text=OK
+wait-exit
+ROBOT
+    run_uninstall_as_windows_does "$BUILD_DIR/robot.exe" "$APP" "$SCENARIO_DIR/second.robot" 60 ||
+        fail "second run: $(grep -E '^(fail|error) ' "$SCENARIO_DIR/second.out")"
+    after_removal "$dir" || fail "the self-removal left $(ls "$dir" | tr '\n' ' ')"
+    snapshot_prefix "$SCENARIO_DIR/after.snapshot"
+    compare_snapshots "$SCENARIO_DIR/before.snapshot" "$SCENARIO_DIR/after.snapshot" "${WINE_OWN_DIFFERENCES[@]}" \
+        >"$SCENARIO_DIR/comparison.txt" || fail "residue: $(grep RESIDUE "$SCENARIO_DIR/comparison.txt" | head -n 5)"
+}
