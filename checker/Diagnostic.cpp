@@ -13,6 +13,7 @@ const std::vector<CodeInfo>& AllCodes() {
         {"V201", Severity::Warning, "a variable that nothing sets before its use"},
         {"V202", Severity::Warning, "a reference cycle, resolved to nothing"},
         {"V203", Severity::Warning, "SetVariable overwrites one of setup's own variables"},
+        {"V204", Severity::Error, "a value beyond 1 MiB or all variables beyond 64 MiB: setup stops there with exit code 2"},
         {"P301", Severity::Warning, "a page name that is not one of the five pages"},
         {"P302", Severity::Warning, "a control that does not exist or is not on that page"},
         {"P303", Severity::Warning, "a control or rule for a page that is never shown after it"},

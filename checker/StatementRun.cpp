@@ -82,11 +82,9 @@ public:
 
     // The references of argument n as setup would resolve them now.
     void CheckReferences(const VariableTable& variables, size_t index, size_t n) {
-        const std::string& text = places_.Statement(index).Arguments[n];
-        VariableTable scratch = variables;
-        std::string resolved = text;
+        std::string resolved = places_.Statement(index).Arguments[n];
         SubstituteTrace trace;
-        scratch.Substitute(resolved, &trace);
+        variables.Resolve(resolved, &trace);
         std::vector<std::string> reported;
         for (const std::string& name : trace.Names) {
             if (variables.IsAssigned(name) || std::count(reported.begin(), reported.end(), name))
@@ -101,6 +99,14 @@ public:
                                           "the reference to " + Quoted(name) +
                                               " repeats itself through the values it brings in; setup resolves it to nothing"));
         }
+    }
+
+    void ValueBound(size_t index) {
+        out_.push_back(MakeDiagnostic("V204", places_.Name(index),
+                                      "a value grows beyond " + std::to_string(kMaxValueBytes >> 20) +
+                                          " MiB, or all variables together beyond " +
+                                          std::to_string(kMaxTotalBytes >> 20) +
+                                          " MiB; setup stops here with exit code 2 (later statements are not checked)"));
     }
 
     void Learn(size_t index, const RunStatement& done) {
@@ -157,7 +163,10 @@ RunFacts RunStatements(const ScriptReader& reader, MediumFiles& medium, Diagnost
         }
         CheckPlatform platform(medium);
         ScriptStatement statement = reader.Statements[index];
-        ExecuteStatement(facts.State, statement, platform);
+        if (ExecuteStatement(facts.State, statement, platform) == StatementResult::ValueBound) {
+            run.ValueBound(index);
+            break;
+        }
         RunStatement done{index, command, statement.Arguments, platform.Listed, platform.Matched};
         run.Learn(index, done);
         facts.Statements.push_back(std::move(done));
