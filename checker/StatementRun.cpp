@@ -2,6 +2,7 @@
 // pages that answer Next at once and a medium that is only listed; checks
 // names, counts, numbers and variable references on the way.
 #include <algorithm>
+#include <map>
 
 #include "checker/CheckFacts.h"
 #include "checker/MediumFiles.h"
@@ -92,7 +93,7 @@ public:
             reported.push_back(name);
             out_.push_back(MakeDiagnostic("V201", Reference(index, n, name),
                                           "variable " + Quoted(name) + " is not set before this use; it reads as empty",
-                                          NearestName(name, known_)));
+                                          suggestions_.try_emplace(name, name).first->second.Over(known_)));
         }
         for (const std::string& name : trace.Cycles) {
             out_.push_back(MakeDiagnostic("V202", Reference(index, n, name),
@@ -134,7 +135,8 @@ private:
 
     ScriptPlaces places_;
     Diagnostics& out_;
-    std::vector<std::string> known_;
+    std::vector<std::string> known_; // grows at its end only
+    std::map<std::string, NearestNameSearch> suggestions_;
 };
 
 } // namespace
