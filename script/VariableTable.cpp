@@ -51,7 +51,19 @@ struct PendingText {
     // Position i counted from the front.
     char At(size_t i) const { return chars[chars.size() - 1 - i]; }
     size_t ChainAt(size_t i) const { return chains[chains.size() - 1 - i]; }
-    bool Active(size_t i, char c) const { return At(i) == c && ChainAt(i) != kLiteral; }
+    // The position of the first c at or after from that is not part of a
+    // literal value; Size() when there is none.
+    size_t FindActive(char c, size_t from) const {
+        for (size_t at = chars.size() - from; at > 0;) {
+            const size_t found = chars.rfind(c, at - 1);
+            if (found == std::string::npos)
+                break;
+            if (chains[found] != kLiteral)
+                return chars.size() - 1 - found;
+            at = found;
+        }
+        return chars.size();
+    }
 
     void DropFront(size_t count) {
         chars.resize(chars.size() - count);
@@ -71,6 +83,8 @@ struct PendingText {
 
 template <typename Lookup>
 SubstituteResult VariableTable::SubstituteWith(std::string& text, SubstituteTrace* trace, Lookup lookup) const {
+    if (text.find('[') == std::string::npos)
+        return SubstituteResult::Done;
     ChainTable table;
     PendingText rest(text);
     // Everything before the first active "[" is final: references are
@@ -78,13 +92,8 @@ SubstituteResult VariableTable::SubstituteWith(std::string& text, SubstituteTrac
     std::string done;
     SubstituteResult result = SubstituteResult::Done;
     for (;;) {
-        size_t open = 0;
-        while (open < rest.Size() && !rest.Active(open, '['))
-            ++open;
-        rest.MoveFront(open, done);
-        size_t close = 1;
-        while (close < rest.Size() && !rest.Active(close, ']'))
-            ++close;
+        rest.MoveFront(rest.FindActive('[', 0), done);
+        const size_t close = rest.Size() == 0 ? 0 : rest.FindActive(']', 1);
         if (close >= rest.Size())
             break;
         std::string name;
