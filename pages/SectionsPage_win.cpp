@@ -23,7 +23,7 @@ constexpr UINT kMarkMask = LVIS_FOCUSED | LVIS_SELECTED | LVIS_CUT;
 constexpr size_t kFilesSizedBeforeShowing = 1000;
 constexpr UINT_PTR kSizeTimerId = 1;
 constexpr UINT kSizeTimerPeriod = 10;
-constexpr DWORD kSizeSlice = 100; // milliseconds of sizing per timer message
+constexpr DWORD kSizeSlice = 20; // milliseconds of sizing per timer message
 
 // The list's marks and choices while the page is open.
 std::unique_ptr<SectionListModel> g_model;
