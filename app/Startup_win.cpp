@@ -62,6 +62,10 @@ int RunStatements(SetupState& state) {
         const StatementResult result = ExecuteStatement(state, statement, platform);
         if (result == StatementResult::SyntaxError)
             return ExitSyntaxError;
+        if (result == StatementResult::ValueBound) {
+            ShowValueBoundMessage(statement.Name, state.Script.LineOf(index));
+            return ExitSyntaxError;
+        }
         if (result == StatementResult::EndRun) {
             PostQuitMessage(9);
             break;

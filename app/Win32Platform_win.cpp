@@ -1,6 +1,7 @@
 #include "app/Win32Platform_win.h"
 
 #include "pages/PageTable_win.h"
+#include "script/Commands.h"
 #include "windows/FindFiles_win.h"
 #include "windows/ProcessState_win.h"
 
@@ -9,6 +10,10 @@ void ShowSyntaxErrorMessage() {
                 "Syntax error in 'SetupScript.INI': Function is not defined (possibly wrong parameter count?)\n"
                 "Setup cannot be continued.",
                 "Fatal error", MB_OK | MB_ICONERROR);
+}
+
+void ShowValueBoundMessage(const std::string& statementName, int line) {
+    MessageBoxA(nullptr, ValueBoundMessage(statementName, line).c_str(), "Fatal error", MB_OK | MB_ICONERROR);
 }
 
 void Win32Platform::ShowSyntaxError() { ShowSyntaxErrorMessage(); }

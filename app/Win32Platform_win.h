@@ -15,3 +15,5 @@ public:
 
 // The wrong-argument-count message, also shown when a statement cannot be fetched.
 void ShowSyntaxErrorMessage();
+// The message of a statement that reached the value bounds (ValueBoundMessage).
+void ShowValueBoundMessage(const std::string& statementName, int line);

@@ -1,5 +1,6 @@
 // Sections, files, pieces, destinations, shortcuts and the uninstaller.
 #include <map>
+#include <set>
 
 #include "checker/CheckFacts.h"
 #include "checker/Suggest.h"
@@ -30,8 +31,10 @@ public:
 
     void Run() {
         for (const RunStatement& s : facts_.Statements) {
-            if (Is(s, "CreateSection"))
+            if (Is(s, "CreateSection") && declared_.insert(s.Arguments[0]).second)
                 sections_.push_back(s.Arguments[0]);
+            else if (Is(s, "AddFile"))
+                filled_.insert(s.Arguments[2]);
         }
         bool uninstaller = false;
         for (const RunStatement& s : facts_.Statements) {
@@ -64,10 +67,7 @@ private:
             out_.push_back(MakeDiagnostic("F403", places_.Argument(s.Index, 0),
                                           "source " + Quoted(places_.Statement(s.Index).Arguments[0]) +
                                               " matches no file on the medium"));
-        bool declared = false;
-        for (const std::string& section : sections_)
-            declared = declared || section == a[2];
-        if (!declared)
+        if (!declared_.count(a[2]))
             out_.push_back(MakeDiagnostic("F401", places_.Argument(s.Index, 2),
                                           "no CreateSection declares section " + Quoted(a[2]) +
                                               "; its files are never installed",
@@ -84,9 +84,8 @@ private:
         const std::string& destination = s.Arguments[1];
         if (StartsWithPlaceVariable(destination))
             return;
-        VariableTable scratch = facts_.State.Variables;
         std::string resolved = destination;
-        scratch.Substitute(resolved);
+        facts_.State.Variables.Resolve(resolved);
         if (!IsFullPath(resolved))
             out_.push_back(MakeDiagnostic("F405", places_.Argument(s.Index, 1),
                                           "destination " + Quoted(destination) +
@@ -125,10 +124,8 @@ private:
     }
 
     void SectionHasFiles(const RunStatement& s) {
-        for (const RunStatement& other : facts_.Statements) {
-            if (Is(other, "AddFile") && other.Arguments[2] == s.Arguments[0])
-                return;
-        }
+        if (filled_.count(s.Arguments[0]))
+            return;
         out_.push_back(MakeDiagnostic("F402", places_.Argument(s.Index, 0),
                                       "no AddFile adds files to section " + Quoted(s.Arguments[0])));
     }
@@ -136,7 +133,9 @@ private:
     const ScriptPlaces& places_;
     const RunFacts& facts_;
     Diagnostics& out_;
-    std::vector<std::string> sections_;
+    std::vector<std::string> sections_; // declared, first declaration first
+    std::set<std::string> declared_;
+    std::set<std::string> filled_; // named by an AddFile
     std::map<std::string, int> nextDisk_;
     std::map<std::string, int> pieceCount_;
     std::map<std::string, size_t> pieceOpenedAt_;

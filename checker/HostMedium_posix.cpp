@@ -8,7 +8,6 @@
 #include <memory>
 #include <vector>
 
-#include "checker/Suggest.h"
 #include "checker/Wildcard.h"
 
 namespace {
@@ -23,29 +22,15 @@ bool IsDirectory(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// Calls visit for every entry of directory but "." and "..".
-void ForEachEntry(const std::string& directory, const std::function<void(const std::string&)>& visit) {
-    const DirHandle dir(opendir(directory.c_str()));
-    if (!dir)
-        return;
-    while (const dirent* entry = readdir(dir.get())) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..")
-            visit(name);
-    }
+std::string Lowered(const std::string& text) {
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
 }
 
-// The path below parent whose name equals component but for case, or empty.
-std::string FindComponent(const std::string& parent, const std::string& component) {
-    const std::string exact = parent + "/" + component;
-    if (IsDirectory(exact))
-        return exact;
-    std::string found;
-    ForEachEntry(parent, [&](const std::string& name) {
-        if (found.empty() && EqualIgnoringCase(name, component) && IsDirectory(parent + "/" + name))
-            found = parent + "/" + name;
-    });
-    return found;
+bool HasWildcard(const std::string& pattern) {
+    return pattern.find_first_of("*?") != std::string::npos;
 }
 
 std::vector<std::string> Components(const std::string& path) {
@@ -62,6 +47,54 @@ std::vector<std::string> Components(const std::string& path) {
 }
 
 } // namespace
+
+const HostMedium::Listing& HostMedium::ListingOf(const std::string& directory) {
+    const auto known = listings_.find(directory);
+    if (known != listings_.end())
+        return known->second;
+    Listing& listing = listings_[directory];
+    const DirHandle dir(opendir(directory.c_str()));
+    while (const dirent* entry = dir ? readdir(dir.get()) : nullptr) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        const bool isDirectory = entry->d_type == DT_DIR ||
+                                 ((entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) &&
+                                  IsDirectory(directory + "/" + name));
+        listing.ByLowered.emplace(Lowered(name), listing.Entries.size());
+        listing.Entries.emplace_back(name, isDirectory);
+    }
+    return listing;
+}
+
+// The path below parent whose name equals component but for case, or empty.
+std::string HostMedium::FindComponent(const std::string& parent, const std::string& component) {
+    const std::string exact = parent + "/" + component;
+    if (IsDirectory(exact))
+        return exact;
+    const Listing& listing = ListingOf(parent);
+    const auto same = listing.ByLowered.equal_range(Lowered(component));
+    for (auto at = same.first; at != same.second; ++at) {
+        if (listing.Entries[at->second].second)
+            return parent + "/" + listing.Entries[at->second].first;
+    }
+    return std::string();
+}
+
+std::string HostMedium::FindDirectory(const std::string& written) {
+    const auto known = directories_.find(written);
+    if (known != directories_.end())
+        return known->second;
+    std::string directory = !written.empty() && written[0] == '/' ? "" : ".";
+    for (const std::string& component : Components(written)) {
+        directory = component == ".." ? directory + "/.." : FindComponent(directory.empty() ? "/" : directory, component);
+        if (directory.empty())
+            break;
+    }
+    if (directory.empty() && Components(written).empty())
+        directory = "/";
+    return directories_[written] = directory;
+}
 
 HostMedium::HostMedium(const std::string& medium) : medium_(medium) {
     const std::unique_ptr<char, decltype(&free)> full(realpath(medium.c_str(), nullptr), &free);
@@ -80,17 +113,19 @@ bool HostMedium::Enumerate(const std::string& pattern,
         path = medium_ + "/" + path;
     const size_t slash = path.rfind('/');
     const std::string namePattern = path.substr(slash + 1);
-    std::string directory = path[0] == '/' ? "" : ".";
-    for (const std::string& component : Components(path.substr(0, slash))) {
-        directory = component == ".." ? directory + "/.." : FindComponent(directory.empty() ? "/" : directory, component);
-        if (directory.empty())
-            return true; // no such directory: nothing matches
-    }
+    const std::string directory = FindDirectory(path.substr(0, slash));
     if (directory.empty())
-        directory = "/";
-    ForEachEntry(directory, [&](const std::string& name) {
-        if (MatchesWildcard(namePattern, name))
-            visit(name, IsDirectory(directory + "/" + name));
-    });
+        return true; // no such directory: nothing matches
+    const Listing& listing = ListingOf(directory);
+    if (!HasWildcard(namePattern)) {
+        const auto same = listing.ByLowered.equal_range(Lowered(namePattern));
+        for (auto at = same.first; at != same.second; ++at)
+            visit(listing.Entries[at->second].first, listing.Entries[at->second].second);
+        return true;
+    }
+    for (const auto& entry : listing.Entries) {
+        if (MatchesWildcard(namePattern, entry.first))
+            visit(entry.first, entry.second);
+    }
     return true;
 }

@@ -176,20 +176,20 @@ private:
 
     // The last rule evaluated decides, so a rule that another rule for the
     // same page follows before that page is next shown never counts.
+    // Rules are in script order, so only the next rule for the same page
+    // can come before that page's next showing.
     void Overrides() {
-        for (size_t i = 0; i < rules_.size(); ++i) {
+        std::map<std::string, size_t> nextRule; // page -> the rule after the one at hand
+        for (size_t i = rules_.size(); i-- > 0;) {
             const std::string& page = rules_[i].second->Arguments[0];
-            const size_t showing = NextShowing(rules_[i].first, page);
-            for (size_t j = i + 1; j < rules_.size(); ++j) {
-                if (rules_[j].first < showing && rules_[j].second->Arguments[0] == page) {
-                    const size_t later = rules_[j].second->Index;
-                    out_.push_back(MakeDiagnostic(
-                        "P305", places_.Name(rules_[i].second->Index),
-                        "the rule on line " + std::to_string(places_.Name(later).Begin.Line) +
-                            " for the same page is evaluated after this one and decides alone"));
-                    break;
-                }
+            const auto next = nextRule.find(page);
+            if (next != nextRule.end() && rules_[next->second].first < NextShowing(rules_[i].first, page)) {
+                const size_t later = rules_[next->second].second->Index;
+                out_.push_back(MakeDiagnostic("P305", places_.Name(rules_[i].second->Index),
+                                              "the rule on line " + std::to_string(places_.Name(later).Begin.Line) +
+                                                  " for the same page is evaluated after this one and decides alone"));
             }
+            nextRule[page] = i;
         }
     }
 

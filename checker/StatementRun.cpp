@@ -2,6 +2,7 @@
 // pages that answer Next at once and a medium that is only listed; checks
 // names, counts, numbers and variable references on the way.
 #include <algorithm>
+#include <map>
 
 #include "checker/CheckFacts.h"
 #include "checker/MediumFiles.h"
@@ -83,11 +84,9 @@ public:
 
     // The references of argument n as setup would resolve them now.
     void CheckReferences(const VariableTable& variables, size_t index, size_t n) {
-        const std::string& text = places_.Statement(index).Arguments[n];
-        VariableTable scratch = variables;
-        std::string resolved = text;
+        std::string resolved = places_.Statement(index).Arguments[n];
         SubstituteTrace trace;
-        scratch.Substitute(resolved, &trace);
+        variables.Resolve(resolved, &trace);
         std::vector<std::string> reported;
         for (const std::string& name : trace.Names) {
             if (variables.IsAssigned(name) || std::count(reported.begin(), reported.end(), name))
@@ -95,13 +94,21 @@ public:
             reported.push_back(name);
             out_.push_back(MakeDiagnostic("V201", Reference(index, n, name),
                                           "variable " + Quoted(name) + " is not set before this use; it reads as empty",
-                                          NearestName(name, known_)));
+                                          suggestions_.try_emplace(name, name).first->second.Over(known_)));
         }
         for (const std::string& name : trace.Cycles) {
             out_.push_back(MakeDiagnostic("V202", Reference(index, n, name),
                                           "the reference to " + Quoted(name) +
                                               " repeats itself through the values it brings in; setup resolves it to nothing"));
         }
+    }
+
+    void ValueBound(size_t index) {
+        out_.push_back(MakeDiagnostic("V205", places_.Name(index),
+                                      "a value grows beyond " + std::to_string(kMaxValueBytes >> 20) +
+                                          " MiB, or all variables together beyond " +
+                                          std::to_string(kMaxTotalBytes >> 20) +
+                                          " MiB; setup stops here with exit code 2 (later statements are not checked)"));
     }
 
     void Learn(size_t index, const RunStatement& done, const VariableTable& variables) {
@@ -115,9 +122,8 @@ public:
         // A relative DP installs below the current directory (the medium).
         if (name != "DP")
             return;
-        VariableTable scratch = variables;
         std::string destination = "[DP]";
-        scratch.Substitute(destination);
+        variables.Resolve(destination, nullptr);
         if (!IsFullPath(destination))
             out_.push_back(MakeDiagnostic("V204", places_.Argument(index, 1),
                                           "DP becomes " + Quoted(destination) +
@@ -139,7 +145,8 @@ private:
 
     ScriptPlaces places_;
     Diagnostics& out_;
-    std::vector<std::string> known_;
+    std::vector<std::string> known_; // grows at its end only
+    std::map<std::string, NearestNameSearch> suggestions_;
 };
 
 } // namespace
@@ -168,7 +175,10 @@ RunFacts RunStatements(const ScriptReader& reader, MediumFiles& medium, Diagnost
         }
         CheckPlatform platform(medium);
         ScriptStatement statement = reader.Statements[index];
-        ExecuteStatement(facts.State, statement, platform);
+        if (ExecuteStatement(facts.State, statement, platform) == StatementResult::ValueBound) {
+            run.ValueBound(index);
+            break;
+        }
         RunStatement done{index, command, statement.Arguments, platform.Listed, platform.Matched};
         run.Learn(index, done, facts.State.Variables);
         facts.Statements.push_back(std::move(done));

@@ -33,26 +33,33 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && Lowered(a) == Lowered(b);
 }
 
-std::string NearestName(const std::string& name, const std::vector<std::string>& candidates) {
-    const std::string lowered = Lowered(name);
-    std::string best;
-    size_t bestDistance = std::max<size_t>(1, name.size() / 4) + 1;
-    for (const std::string& candidate : candidates) {
+NearestNameSearch::NearestNameSearch(const std::string& name)
+    : name_(name), lowered_(Lowered(name)), bestDistance_(std::max<size_t>(1, name.size() / 4) + 1) {}
+
+std::string NearestNameSearch::Over(const std::vector<std::string>& candidates) {
+    for (; seen_ < candidates.size() && exact_.empty(); ++seen_) {
+        const std::string& candidate = candidates[seen_];
         const std::string other = Lowered(candidate);
-        if (other == lowered)
-            return candidate;
-        const size_t distance = EditDistance(lowered, other);
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = candidate;
+        if (other == lowered_) {
+            exact_ = candidate;
+            break;
         }
+        const size_t distance = EditDistance(lowered_, other);
+        if (distance < bestDistance_) {
+            bestDistance_ = distance;
+            best_ = candidate;
+        }
+        if (containing_.empty() && other.size() >= 4 &&
+            (lowered_.find(other) != std::string::npos || other.find(lowered_) != std::string::npos))
+            containing_ = candidate;
     }
-    if (!best.empty() || name.size() < 4)
-        return best;
-    for (const std::string& candidate : candidates) {
-        const std::string other = Lowered(candidate);
-        if (other.size() >= 4 && (lowered.find(other) != std::string::npos || other.find(lowered) != std::string::npos))
-            return candidate;
-    }
-    return std::string();
+    if (!exact_.empty())
+        return exact_;
+    if (!best_.empty() || name_.size() < 4)
+        return best_;
+    return containing_;
+}
+
+std::string NearestName(const std::string& name, const std::vector<std::string>& candidates) {
+    return NearestNameSearch(name).Over(candidates);
 }

@@ -16,9 +16,24 @@ namespace {
 
 constexpr UINT kMarkMask = LVIS_FOCUSED | LVIS_SELECTED | LVIS_CUT;
 
+// Up to this many files are sized before the page shows (a fraction of a
+// second); with more, the page shows at once and the sizes follow, sized in
+// slices on a timer while Next waits. A timer, because its messages come
+// after input and a quit request: the page stays usable meanwhile.
+constexpr size_t kFilesSizedBeforeShowing = 1000;
+constexpr UINT_PTR kSizeTimerId = 1;
+constexpr UINT kSizeTimerPeriod = 10;
+constexpr DWORD kSizeSlice = 20; // milliseconds of sizing per timer message
+
 // The list's marks and choices while the page is open.
 std::unique_ptr<SectionListModel> g_model;
 HWND g_page = nullptr;
+// The sizes still being computed, and the Next switch to restore after them.
+std::unique_ptr<SectionSizes> g_sizes;
+int g_nextAllowedBefore = 1;
+// A disk prompt of a piece runs a message loop that can deliver the next
+// timer message while a slice is still running.
+bool g_sizing = false;
 
 HWND List() { return GetDlgItem(g_page, IDC_SECTION_LIST); }
 
@@ -97,6 +112,58 @@ LRESULT CALLBACK SectionListProc(HWND list, UINT message, WPARAM wParam, LPARAM 
     return CallWindowProcA(PreviousListProc(), list, message, wParam, lParam);
 }
 
+void ShowSize(HWND list, int row) {
+    std::string sizeText = std::to_string(g_sizes->Size(static_cast<size_t>(row)));
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iSubItem = 1;
+    item.pszText = &sizeText[0];
+    SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+// Sizes files for up to slice milliseconds (INFINITE: all) and shows each
+// row's size as it is finished. Returns whether all sizes are known. The
+// page is destroyed only after its dialog loop ends, never during a slice.
+bool SizeFor(DWORD slice) {
+    const DWORD start = GetTickCount();
+    g_sizing = true;
+    while (!g_sizes->Done() && (slice == INFINITE || GetTickCount() - start < slice)) {
+        const int row = g_sizes->Step(GetExpandedFileSize);
+        if (row >= 0)
+            ShowSize(List(), row);
+    }
+    g_sizing = false;
+    return g_sizes->Done();
+}
+
+void StopSizing() {
+    if (!g_sizes)
+        return;
+    KillTimer(g_page, kSizeTimerId);
+    TheState().NextAllowed = g_nextAllowedBefore;
+    g_sizes.reset();
+}
+
+void CALLBACK SizeTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (!g_sizing && SizeFor(kSizeSlice))
+        StopSizing();
+}
+
+// Sizes the files before the page shows, or starts sizing them behind it.
+void StartSizing() {
+    g_sizes = std::make_unique<SectionSizes>(TheState().Sections, TheState().Files);
+    if (g_sizes->Pending() <= kFilesSizedBeforeShowing) {
+        SizeFor(INFINITE);
+        g_sizes.reset();
+        return;
+    }
+    SetupState& state = TheState();
+    g_nextAllowedBefore = state.NextAllowed;
+    state.NextAllowed = 0;
+    EnableWindow(GetDlgItem(g_page, IDC_NEXT), FALSE);
+    SetTimer(g_page, kSizeTimerId, kSizeTimerPeriod, SizeTimer);
+}
+
 void FillList(HWND list) {
     char sectionTitle[] = "Section";
     char sizeTitle[] = "Size (Bytes)";
@@ -119,14 +186,8 @@ void FillList(HWND list) {
         item.stateMask = kMarkMask;
         item.state = section.MustInstall == 1 ? LVIS_FOCUSED | LVIS_SELECTED : 0;
         SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-
-        const uint64_t size = SectionSize(state.Files, section.Name, GetExpandedFileSize);
-        std::string sizeText = std::to_string(size);
-        item.mask = LVIF_TEXT;
-        item.iSubItem = 1;
-        item.pszText = &sizeText[0];
-        SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
     }
+    StartSizing();
 }
 
 void InitPage(HWND page) {
@@ -148,6 +209,7 @@ void InitPage(HWND page) {
 }
 
 void ClosePage(HWND page) {
+    StopSizing();
     SetWindowLongPtrA(GetDlgItem(page, IDC_SECTION_LIST), GWLP_WNDPROC,
                       reinterpret_cast<LONG_PTR>(TheState().SectionListPrevProc));
     g_model.reset();

@@ -224,9 +224,17 @@ StatementResult ExecuteStatement(SetupState& state, ScriptStatement& statement, 
         return StatementResult::SyntaxError;
     }
     for (size_t i = 0; i < statement.Arguments.size(); ++i) {
-        if (command->info.substituted & (1u << i))
-            state.Variables.Substitute(statement.Arguments[i]);
+        if ((command->info.substituted & (1u << i)) &&
+            state.Variables.Substitute(statement.Arguments[i]) == SubstituteResult::TooLong)
+            return StatementResult::ValueBound;
     }
     CommandContext context{state, statement, platform};
-    return command->effect(context);
+    const StatementResult result = command->effect(context);
+    return state.Variables.OverTotalBound() ? StatementResult::ValueBound : result;
+}
+
+std::string ValueBoundMessage(const std::string& statementName, int line) {
+    return "Error in 'SetupScript.INI', line " + std::to_string(line) + " (" + statementName +
+           "): a value grows beyond " + std::to_string(kMaxValueBytes >> 20) + " MiB, or all variables together beyond " +
+           std::to_string(kMaxTotalBytes >> 20) + " MiB.\nSetup cannot be continued.";
 }

@@ -25,6 +25,8 @@ public:
     int GetStatement(int index, ScriptStatement& out) const;
 
     int StatementCount() const { return static_cast<int>(Statements.size()); }
+    // The line on which statement index begins.
+    int LineOf(int index) const { return Layout.Statements.at(static_cast<size_t>(index)).Name.Begin.Line; }
 
     std::string ScriptPath;
     std::vector<ScriptStatement> Statements;

@@ -14,8 +14,9 @@
 #    times (default 3) after a warm-up; the median ratio is the figure.
 # 2. The sections page with one section of 10,000 files: the time from the
 #    first statement (the background window appears) until the page is on
-#    screen, against the same script showing a message box instead of the
-#    page; the difference is the section-size computation.
+#    screen, and until its sizes are all known (Next enabled), against the
+#    same script showing a message box instead of the page; the differences
+#    are the wait before the page and the section-size computation.
 #
 # The times come from the robot, whose lines are stamped as they arrive: a
 # window is seen within the robot's 20 ms polling.
@@ -147,37 +148,44 @@ bench_copy() {
     rm -rf "$medium"
 }
 
-# seconds_to_first_dialog MEDIUM LAST_STATEMENT ROBOT_LINES...: seconds
-# from the background window (the first statement) to the first dialog of
+# seconds_to_first_dialog MEDIUM LAST_STATEMENT TO ROBOT_LINES...: seconds
+# from the background window (the first statement) to the robot's line TO
+# (4: the first dialog is on screen; 5: the first of ROBOT_LINES is done) of
 # the script that adds the medium's files and ends with LAST_STATEMENT; the
 # robot lines then close that dialog.
 seconds_to_first_dialog() {
-    local medium=$1 last=$2 output
-    shift 2
+    local medium=$1 last=$2 to=$3 output
+    shift 3
     printf 'SetAppName("Bench")\nCreateSection("Main", "1", "0", "")\n' >"$medium/SetupScript.ini"
     printf 'AddFile("[SP]\\files\\*.*", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")\n%s\n' "$last" \
         >>"$medium/SetupScript.ini"
     output=$(run_setup "$medium" 'timeout 600000' 'wait-process setup.exe' \
         'wait-window class=SETUPMAINCLASS_HALLO_WIE_GEHTS' 'wait-window class=#32770' "$@" 'wait-exit')
-    seconds_between "$output" 3 4
+    seconds_between "$output" 3 "$to"
 }
 
 bench_sections() {
-    local medium=$WORK/sections round page message pages=() messages=()
+    local medium=$WORK/sections round page sized message pages=() sizeds=() messages=()
+    local quit=('click id=1018' 'wait-window class=#32770 title="Quit setup"' 'click text=Yes')
     make_medium "$medium" 10000 100
     for ((round = 0; round < ROUNDS; round++)); do
-        page=$(seconds_to_first_dialog "$medium" 'ShowSections()' 'click id=1018' \
-            'wait-window class=#32770 title="Quit setup"' 'click text=Yes') || return 1
-        message=$(seconds_to_first_dialog "$medium" 'ShowMessage("no sizes", "Bench", "", "NOW")' \
+        page=$(seconds_to_first_dialog "$medium" 'ShowSections()' 4 "${quit[@]}") || return 1
+        sized=$(seconds_to_first_dialog "$medium" 'ShowSections()' 5 'expect-state id=1017 enabled=1' \
+            "${quit[@]}") || return 1
+        message=$(seconds_to_first_dialog "$medium" 'ShowMessage("no sizes", "Bench", "", "NOW")' 4 \
             'click text=OK') || return 1
         pages+=("$page")
+        sizeds+=("$sized")
         messages+=("$message")
-        echo "sections round $((round + 1)): sections page after ${page} s, message box instead after ${message} s"
+        echo "sections round $((round + 1)): sections page after ${page} s, sizes known after ${sized} s," \
+            "message box instead after ${message} s"
     done
     page=$(printf '%s\n' "${pages[@]}" | median)
+    sized=$(printf '%s\n' "${sizeds[@]}" | median)
     message=$(printf '%s\n' "${messages[@]}" | median)
-    printf 'sections: 10000 files: page on screen after %s s, without the page %s s (medians): size computation %s s\n' \
-        "$page" "$message" "$(printf '%.3f' "$(echo "$page - $message" | bc)")"
+    printf 'sections: 10000 files: page on screen after %s s, sizes known after %s s, without the page %s s (medians): wait before the page %s s, size computation %s s\n' \
+        "$page" "$sized" "$message" "$(printf '%.3f' "$(echo "$page - $message" | bc)")" \
+        "$(printf '%.3f' "$(echo "$sized - $message" | bc)")"
 }
 
 build || exit 1

@@ -1,6 +1,7 @@
 #!/bin/bash
-# The test command. Installs what is missing, builds the presets native, fuzz,
-# mingw (i686) and mingw64 (x86_64), then runs the native unit tests, each fuzz
+# The test command. Installs what is missing, builds the presets native,
+# release (setupcheck only), fuzz, mingw (i686) and mingw64 (x86_64), then runs
+# the native unit tests, the demo script check with both checkers, each fuzz
 # target for a few seconds, the import tables and manifests of the shipped
 # Windows programs, and under Wine the unit tests and every end-to-end
 # scenario. Wine runs the i686 build where the host executes 32-bit code and
@@ -29,12 +30,14 @@ tally() {
     echo "$3: $1 passed, $2 failed"
 }
 
-# build PRESET: configure and build into $BUILD_ROOT/PRESET.
+# build PRESET [TARGET...]: configure and build into $BUILD_ROOT/PRESET (all
+# targets unless some are named).
 build() {
     local preset=$1 log="$LOGS/build-$1.log"
+    shift
     echo "building $preset"
     if cmake --preset "$preset" -B "$BUILD_ROOT/$preset" >"$log" 2>&1 &&
-        cmake --build "$BUILD_ROOT/$preset" -j"$JOBS" >>"$log" 2>&1; then
+        cmake --build "$BUILD_ROOT/$preset" -j"$JOBS" ${1:+--target "$@"} >>"$log" 2>&1; then
         return 0
     fi
     echo "BUILD FAILED: $preset (log: $log)"
@@ -139,16 +142,16 @@ run_program_check() {
     fi
 }
 
-# The demo script must check clean with the native setupcheck: exit code 0
-# and no finding at all. One counted test.
+# run_demo_check PRESET: the demo script must check clean with that preset's
+# setupcheck: exit code 0 and no finding at all. One counted test.
 run_demo_check() {
-    local log="$LOGS/demo-check.jsonl"
-    if "$BUILD_ROOT/native/setupcheck" --json --werror "$ROOT/examples/demo/SetupScript.ini" >"$log" 2>&1 \
+    local log="$LOGS/demo-check-$1.jsonl"
+    if "$BUILD_ROOT/$1/setupcheck" --json --werror "$ROOT/examples/demo/SetupScript.ini" >"$log" 2>&1 \
         </dev/null && [ ! -s "$log" ]; then
-        tally 1 0 "demo script check"
+        tally 1 0 "demo script check ($1)"
     else
         cat "$log"
-        tally 0 1 "demo script check"
+        tally 0 1 "demo script check ($1)"
     fi
 }
 
@@ -172,7 +175,9 @@ main() {
 
     local platform=chosen built=" "
     choose_wine_platform || platform=
-    build native && { run_native_tests; run_demo_check; }
+    build native && { run_native_tests; run_demo_check native; }
+    # The optimized checker that authors build.
+    build release setupcheck && run_demo_check release
     build fuzz && run_fuzzers
     # Both Windows builds, so neither breaks unnoticed; Wine runs the chosen one.
     build mingw && built+="mingw "

@@ -24,6 +24,15 @@ const std::string kCheckBox = "AddWindow(\"DIALOG_WELCOME\",\"c\",\"CHECKBOX\",\
 const std::string kSection = "CreateSection(\"Main\",\"1\",\"0\",\"\")\n";
 const std::string kUninstaller = AddFile("[SP]\\TAUninstall.exe", "[DP]", "Main");
 
+// A value of 16 bytes that doubles on each further line: line 17 holds
+// 1 MiB, line 18 would hold 2.
+std::string Doubling() {
+    std::string script = "SetVariable(\"A\",\"0123456789abcdef\")\n";
+    for (int line = 2; line <= 20; ++line)
+        script += "SetVariable(\"A\",\"[A][A]\")\n";
+    return script;
+}
+
 const RuleCase kCases[] = {
     {"R001", "SetCaption(\"open\n", {"R001 1:12"}},
     {"R002", "SetCaption(\"a\"", {"R002 1:11"}},
@@ -44,6 +53,8 @@ const RuleCase kCases[] = {
     {"V202", "SetVariable(\"A\",\"[B\")\nSetVariable(\"B\",\"[A\")\nSetCaption(\"[A]]]\")", {"V202 3:13"}},
     {"V203", "SetVariable(\"SP\",\"x\")", {"V203 1:13"}},
     {"V204", "SetVariable(\"DP\",\"Games\")\nSetVariable(\"DP\",\"[WINPATH]\\Games\")", {"V203 1:13", "V204 1:18", "V203 2:13"}},
+    // Setup stops at the bound, and so does the check: lines 19 and 20 say nothing.
+    {"V205", Doubling(), {"V205 18:1"}},
     {"P301", "AddWindow(\"WELCOME\",\"c\",\"LABEL\",\"t\",\"0\",\"0\",\"0\",\"9\",\"9\")\nShowWelcome()", {"P301 1:11"},
      "DIALOG_WELCOME"},
     {"P302", "CheckButton(\"agre\")\n" + kCheckBox + "ShowWelcome()", {"P302 1:13"}},

@@ -232,3 +232,40 @@ TEST_F(Commands, PagesRunTheirTemplatesAndEndTheRunUnlessNext) {
                                                 PageTemplate::Welcome};
     EXPECT_EQ(platform.pages, expected);
 }
+
+// Growing values stop the run at the statement that passes a bound, before
+// memory runs out; the ones before it run as ever.
+TEST_F(Commands, DoublingStopsAtTheValueBound) {
+    ASSERT_EQ(Run("SetVariable", {"A", "0123456789abcdef"}), StatementResult::Continue);
+    int doublings = 0;
+    while (Run("SetVariable", {"A", "[A][A]"}) == StatementResult::Continue)
+        ++doublings;
+    EXPECT_EQ(doublings, 16); // 16 bytes doubled 16 times is 1 MiB
+    EXPECT_EQ(state.Variables.Get("A").size(), kMaxValueBytes);
+    EXPECT_EQ(platform.syntaxErrors, 0);
+}
+
+TEST_F(Commands, ChainedGrowthStopsAtTheValueBound) {
+    const std::string piece(kMaxValueBytes / 4, 'x');
+    int lines = 0;
+    while (Run("SetVariable", {"A", "[A]" + piece}) == StatementResult::Continue)
+        ++lines;
+    EXPECT_EQ(lines, 4);
+    // Other arguments that are substituted are bounded alike.
+    EXPECT_EQ(Run("ShowMessage", {"[A]!", "c", "", "NOW"}), StatementResult::ValueBound);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Commands, ManyLargeVariablesStopAtTheTotalBound) {
+    const std::string value(kMaxValueBytes, 'v');
+    size_t variables = 0;
+    while (Run("SetVariable", {"V" + std::to_string(variables), value}) == StatementResult::Continue)
+        ++variables;
+    EXPECT_EQ(variables, kMaxTotalBytes / kMaxValueBytes);
+}
+
+TEST(ValueBoundMessage, NamesTheStatementAndItsLine) {
+    EXPECT_EQ(ValueBoundMessage("SetVariable", 41),
+              "Error in 'SetupScript.INI', line 41 (SetVariable): a value grows beyond 1 MiB, or all variables "
+              "together beyond 64 MiB.\nSetup cannot be continued.");
+}

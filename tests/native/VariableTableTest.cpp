@@ -93,3 +93,37 @@ TEST(Substitute, TraceTellsLookupsCyclesAndAssignments) {
     EXPECT_TRUE(v.IsAssigned("A"));
     EXPECT_TRUE(v.IsAssigned("DP"));
 }
+
+TEST(Substitute, ResolveReadsWithoutCreating) {
+    VariableTable v;
+    v.Set("A", "a[B]");
+    std::string text = "[A][NONE]";
+    SubstituteTrace trace;
+    EXPECT_EQ(v.Resolve(text, &trace), SubstituteResult::Done);
+    EXPECT_EQ(text, "a");
+    EXPECT_EQ(trace.Names, (std::vector<std::string>{"A", "B", "NONE"}));
+    EXPECT_FALSE(v.Contains("B"));
+    EXPECT_FALSE(v.Contains("NONE"));
+}
+
+// A text may reach the bound but not pass it; the stopped text never holds more.
+TEST(Substitute, StopsBeforeTheValueBound) {
+    VariableTable v;
+    v.Set("HALF", std::string(kMaxValueBytes / 2, 'h'));
+    std::string text = "[HALF][HALF]";
+    EXPECT_EQ(v.Substitute(text), SubstituteResult::Done);
+    EXPECT_EQ(text.size(), kMaxValueBytes);
+
+    text = "[HALF]x[HALF]";
+    EXPECT_EQ(v.Substitute(text), SubstituteResult::TooLong);
+    EXPECT_LE(text.size(), kMaxValueBytes);
+}
+
+TEST(VariableTotal, CountsEachValueOnce) {
+    VariableTable v;
+    v.Set("A", "12345");
+    v.SetLiteral("B", "123");
+    v.Set("A", "1");
+    EXPECT_EQ(v.TotalBytes(), 4u);
+    EXPECT_FALSE(v.OverTotalBound());
+}

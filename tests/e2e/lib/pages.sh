@@ -9,6 +9,15 @@ expect_control() {
     control_line "$1" | grep -q -- "$2" || fail "control \"$1\": $(control_line "$1"), expected $2"
 }
 
+# expect_rows EXPECTED: the robot's first "row" lines (as many as EXPECTED
+# has) are exactly EXPECTED.
+expect_rows() {
+    local count actual
+    count=$(printf '%s\n' "$1" | wc -l)
+    actual=$(grep -m "$count" '^row ' "$SCENARIO_DIR/robot.out")
+    [ "$actual" = "$1" ] || fail "rows: $(printf '%s' "$actual" | tr '\n' '|'), expected $(printf '%s' "$1" | tr '\n' '|')"
+}
+
 # The Unix path of the prefix's programs folder (the start menu's Programs),
 # as the prefix was made: its user name is not known beforehand.
 programs_folder() {
