@@ -18,13 +18,18 @@ constexpr DWORD kSha256Size = 32;
 constexpr DWORD kAesProviderType = 24;
 constexpr ALG_ID kSha256 = ALG_CLASS_HASH | ALG_TYPE_ANY | 12;
 
+template <typename Function>
+Function CryptCall(const char* name) {
+    return SystemFunction<Function>("advapi32.dll", name);
+}
+
 struct CryptCalls {
-    decltype(&CryptAcquireContextA) Acquire = SystemFunction<decltype(&CryptAcquireContextA)>("advapi32.dll", "CryptAcquireContextA");
-    decltype(&CryptReleaseContext) Release = SystemFunction<decltype(&CryptReleaseContext)>("advapi32.dll", "CryptReleaseContext");
-    decltype(&CryptCreateHash) CreateHash = SystemFunction<decltype(&CryptCreateHash)>("advapi32.dll", "CryptCreateHash");
-    decltype(&CryptHashData) HashData = SystemFunction<decltype(&CryptHashData)>("advapi32.dll", "CryptHashData");
-    decltype(&CryptGetHashParam) GetHashParam = SystemFunction<decltype(&CryptGetHashParam)>("advapi32.dll", "CryptGetHashParam");
-    decltype(&CryptDestroyHash) DestroyHash = SystemFunction<decltype(&CryptDestroyHash)>("advapi32.dll", "CryptDestroyHash");
+    decltype(&CryptAcquireContextA) Acquire = CryptCall<decltype(&CryptAcquireContextA)>("CryptAcquireContextA");
+    decltype(&CryptReleaseContext) Release = CryptCall<decltype(&CryptReleaseContext)>("CryptReleaseContext");
+    decltype(&CryptCreateHash) CreateHash = CryptCall<decltype(&CryptCreateHash)>("CryptCreateHash");
+    decltype(&CryptHashData) HashData = CryptCall<decltype(&CryptHashData)>("CryptHashData");
+    decltype(&CryptGetHashParam) GetHashParam = CryptCall<decltype(&CryptGetHashParam)>("CryptGetHashParam");
+    decltype(&CryptDestroyHash) DestroyHash = CryptCall<decltype(&CryptDestroyHash)>("CryptDestroyHash");
 
     bool Complete() const { return Acquire && Release && CreateHash && HashData && GetHashParam && DestroyHash; }
 };

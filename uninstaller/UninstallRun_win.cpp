@@ -76,27 +76,49 @@ std::string RefusedRecordsText(const std::string& logPath, const RemovalPlan& pl
     return text;
 }
 
+// The application name whose key names these are.
+std::string JoinedKeyNames(const std::vector<std::string>& keyNames) {
+    std::string name;
+    for (const std::string& part : keyNames)
+        name += (name.empty() ? "" : "\\") + part;
+    return name;
+}
+
+// An entry without a digest (written before digests were kept) is trusted
+// only when it starts this very program: a log edited to name another key,
+// or none, must not get around the digest.
+bool EntryStartsThisProgram(const std::vector<std::string>& keyNames, const std::string& programPath) {
+    const std::optional<std::string> command = ReadEntryText(keyNames, "UninstallString");
+    if (!command)
+        return false;
+    const bool quoted = command->size() >= 2 && command->front() == '"' && command->back() == '"';
+    return SameFile(quoted ? command->substr(1, command->size() - 2) : *command, programPath);
+}
+
 // Tells the user and returns false when the log is not the one that setup,
 // or the last rewrite, left: someone may have added records to turn the
 // uninstaller against other files.
 bool LogMatchesItsDigest(const std::string& bytes, const ParsedLog& log, const std::string& logPath,
-                         const std::string& caption) {
+                         const std::string& programPath, const std::string& caption) {
+    std::string why;
     switch (CheckLogDigest(bytes, ReadLogDigests(log.KeyNames), Sha256Digest)) {
     case DigestVerdict::Matches:
-    case DigestVerdict::NoDigest:
         return true;
+    case DigestVerdict::NoDigest:
+        if (EntryStartsThisProgram(log.KeyNames, programPath))
+            return true;
+        why = " names the uninstall entry HKEY_LOCAL_MACHINE\\" + UninstallKeyPath(JoinedKeyNames(log.KeyNames)) +
+              ", which does not start this uninstaller,";
+        break;
     case DigestVerdict::Changed:
-        Tell("The uninstall log " + logPath +
-                 " was changed after the installation, so it cannot be trusted and nothing has been removed.",
-             caption, MB_ICONERROR);
-        return false;
+        why = " was changed after the installation,";
+        break;
     case DigestVerdict::Uncheckable:
+        why = " cannot be checked against the digest that setup stored (this system cannot compute it),";
         break;
     }
-    Tell("The uninstall log " + logPath +
-             " cannot be checked against the digest that setup stored (this system cannot compute it), so nothing "
-             "has been removed.",
-         caption, MB_ICONERROR);
+    Tell("The uninstall log " + logPath + why + " so it cannot be trusted and nothing has been removed.", caption,
+         MB_ICONERROR);
     return false;
 }
 
@@ -150,20 +172,16 @@ public:
                 scheduled.push_back(record.Path);
         }
         RemoveEmptyDirectories(paths, scheduled);
+        // Until everything is removed the entry stays, with the log's digest,
+        // so that the next run starts from Add/Remove Programs and is checked.
         std::string reason;
-        if (!RemoveUninstallEntry(log_.KeyNames, reason))
-            report_.Note(RemovalOutcome::Failed, "HKEY_LOCAL_MACHINE\\" + UninstallKeyPath(AppNameOfKey()), reason);
+        if (report_.Complete() && !RemoveUninstallEntry(log_.KeyNames, reason))
+            report_.Note(RemovalOutcome::Failed,
+                         "HKEY_LOCAL_MACHINE\\" + UninstallKeyPath(JoinedKeyNames(log_.KeyNames)), reason);
         return std::move(report_);
     }
 
 private:
-    std::string AppNameOfKey() const {
-        std::string name;
-        for (const std::string& part : log_.KeyNames)
-            name += (name.empty() ? "" : "\\") + part;
-        return name;
-    }
-
     // Directories that still hold a file waiting for the restart are
     // scheduled after it (NT removes them then if they are empty).
     void RemoveEmptyDirectories(const std::vector<std::string>& paths, const std::vector<std::string>& scheduled) {
@@ -205,13 +223,13 @@ UninstallResult RunUninstall(const std::string& programPath) {
     const ParsedLog& log = *read.Log;
     const std::string appName = log.KeyNames.back();
     const std::string caption = kCaptionPrefix + appName;
-    if (!LogMatchesItsDigest(bytes, log, logPath, caption))
-        return {};
     const RemovalPlan plan = PlanRemoval(log, IsDirectory);
     if (!plan.Refused.empty()) {
         Tell(RefusedRecordsText(logPath, plan), caption, MB_ICONERROR);
         return {};
     }
+    if (!LogMatchesItsDigest(bytes, log, logPath, programPath, caption))
+        return {};
     const std::string question = "Do you want to remove " + appName + " and all of its components?";
     if (MessageBoxA(nullptr, question.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) !=
         IDYES)

@@ -52,7 +52,8 @@ const RuleCase kCases[] = {
      {"V201 3:23"}},
     {"V202", "SetVariable(\"A\",\"[B\")\nSetVariable(\"B\",\"[A\")\nSetCaption(\"[A]]]\")", {"V202 3:13"}},
     {"V203", "SetVariable(\"SP\",\"x\")", {"V203 1:13"}},
-    {"V204", "SetVariable(\"DP\",\"Games\")\nSetVariable(\"DP\",\"[WINPATH]\\Games\")", {"V203 1:13", "V204 1:18", "V203 2:13"}},
+    {"V204", "SetVariable(\"DP\",\"Games\")\nSetVariable(\"DP\",\"[WINPATH]\\Games\")",
+     {"V203 1:13", "V204 1:18", "V203 2:13"}},
     // Setup stops at the bound, and so does the check: lines 19 and 20 say nothing.
     {"V205", Doubling(), {"V205 18:1"}},
     {"P301", "AddWindow(\"WELCOME\",\"c\",\"LABEL\",\"t\",\"0\",\"0\",\"0\",\"9\",\"9\")\nShowWelcome()", {"P301 1:11"},

@@ -16,6 +16,7 @@
 #include "uninstall/UninstallRegistry_win.h"
 #include "uninstaller/FileRemoval_win.h"
 #include "uninstaller/LockedLog_win.h"
+#include "uninstaller/RegistryRemoval_win.h"
 #include "uninstaller/SelfRemoval_win.h"
 #include "uninstaller/SharedFileRemoval_win.h"
 #include "uninstaller/UninstallRun_win.h"
@@ -168,6 +169,20 @@ TEST(Uninstaller, CancelledBusyOrRefusedLogRemovesNothing) {
     Installation install;
     ASSERT_TRUE(WriteTextFile(install.directory.PathOf("a.txt"), "a"));
     ASSERT_TRUE(WriteTextFile(install.Log(), Header() + NonShared(install.directory.PathOf("a.txt")) + Registry()));
+    // Without a digest only an entry that starts this program is trusted: a
+    // log must not get around the digest by naming another key.
+    WriteUninstallEntry(kApp, "C:\\Other\\TAUninstall.exe");
+    {
+        DialogWatcher watcher(Clicks({IDOK}));
+        EXPECT_EQ(RunUninstall(install.Program()).Exit, UninstallExit::RefusedOrFailed);
+        const auto& seen = watcher.Finish();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].Text, "The uninstall log " + install.Log() + " names the uninstall entry HKEY_LOCAL_MACHINE\\" +
+                                    UninstallKeyPath(kApp) +
+                                    ", which does not start this uninstaller, so it cannot be trusted and nothing "
+                                    "has been removed.");
+    }
+    WriteUninstallEntry(kApp, install.Program());
     {
         DialogWatcher watcher(Clicks({IDNO}));
         EXPECT_EQ(RunUninstall(install.Program()).Exit, UninstallExit::Cancelled);
@@ -192,6 +207,8 @@ TEST(Uninstaller, CancelledBusyOrRefusedLogRemovesNothing) {
     EXPECT_NE(seen[0].Text.find("line 14: " + install.directory.Path() + ": names a directory"), std::string::npos)
         << seen[0].Text;
     EXPECT_TRUE(FileExists(install.directory.PathOf("a.txt")));
+    std::string ignored;
+    RemoveUninstallEntry(UninstallKeyNames(kApp), ignored);
 }
 
 TEST(Uninstaller, SelfRemovalDeletesProgramLogAndEmptyDirectoryAndSchedulesItself) {

@@ -52,9 +52,8 @@ WINE_OWN_DIFFERENCES=(
     '^reg system \[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards\]=wineboot lists the network cards anew'
 )
 
-# remove_robot APP: the robot's answers to a removal that goes well: Yes to
-# the question, OK to the final message.
-remove_robot() {
+# remove_question_robot APP: the robot's Yes to the uninstaller's question.
+remove_question_robot() {
     cat <<ROBOT
 timeout 30000
 wait-process TAUninstall.exe
@@ -62,6 +61,14 @@ wait-window class=#32770 title="Uninstall $1"
 expect-text id=0xFFFF "Do you want to remove $1 and all of its components?"
 click text=Yes
 wait-gone
+ROBOT
+}
+
+# remove_robot APP: the robot's answers to a removal that goes well: Yes to
+# the question, OK to the final message.
+remove_robot() {
+    remove_question_robot "$1"
+    cat <<ROBOT
 wait-window class=#32770 title="Uninstall $1"
 expect-text id=0xFFFF "$1 has been removed from your computer."
 click text=OK
@@ -94,6 +101,19 @@ after_removal() {
     wait_until 30 test ! -e "$1" || status=1
     simulate_restart
     return "$status"
+}
+
+# remove_without_residue DIR ROBOT_FILE: the removal of the installation in
+# DIR as Windows starts it (the entry's key is $APP, the time limit
+# $TIME_LIMIT), answered from ROBOT_FILE; then the prefix must hold what
+# $SCENARIO_DIR/before.snapshot holds, apart from Wine's own differences.
+remove_without_residue() {
+    run_uninstall_as_windows_does "$BUILD_DIR/robot.exe" "$APP" "$2" "$TIME_LIMIT" ||
+        fail "removal: $(grep -E '^(fail|error) ' "${2%.*}.out")"
+    after_removal "$1" || fail "the self-removal left $(ls -R "$1" | tr '\n' ' ')"
+    snapshot_prefix "$SCENARIO_DIR/after.snapshot"
+    compare_snapshots "$SCENARIO_DIR/before.snapshot" "$SCENARIO_DIR/after.snapshot" "${WINE_OWN_DIFFERENCES[@]}" \
+        >"$SCENARIO_DIR/comparison.txt" || fail "residue: $(grep RESIDUE "$SCENARIO_DIR/comparison.txt" | head -n 5)"
 }
 
 # The uninstall entry's keys as "wine uninstaller --list" shows them.
