@@ -3,6 +3,8 @@
 ExitCode ExitCodeOfRun(RunMode mode, const RunEnd& end) {
     if (mode == RunMode::Interactive)
         return ExitNormal;
+    if (end.BadCommandLine)
+        return ExitBadCommandLine;
     if (end.Cancelled)
         return ExitCancelled;
     if (end.Failed)

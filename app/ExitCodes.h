@@ -23,6 +23,7 @@ struct RunEnd {
     bool Cancelled = false;     // the user quit (Cancel on a page or the copy page)
     bool Failed = false;        // the copy run stopped, or a silent answer was to stop
     bool RestartNeeded = false; // a file waits for the restart
+    bool BadCommandLine = false; // found only once the script is known (/SECTIONS)
 };
 
 // The interactive run keeps its exit code 0 whatever happened; the silent

@@ -45,6 +45,8 @@ constexpr BitName kBitNames[] = {
 };
 } // namespace
 
+const char ProgramVersionText[] = "1.0.0.0";
+
 std::string RunLogLine(const LogTime& time, const std::string& event) {
     std::string line = Date(time) + " " + Digits(time.Hour, 2) + ":" + Digits(time.Minute, 2) + ":" +
                        Digits(time.Second, 2) + "." + Digits(time.Millisecond, 3) + "  ";
@@ -58,6 +60,18 @@ std::string RunLogLine(const LogTime& time, const std::string& event) {
         }
     }
     return line + "\r\n";
+}
+
+const char* InstallVerdictText(InstallVerdict verdict) {
+    switch (verdict) {
+    case InstallVerdict::Installed: return "installed";
+    case InstallVerdict::StopRun: return "the run stops";
+    case InstallVerdict::Retry: return "tried again";
+    case InstallVerdict::Skip: return "left alone, the run goes on";
+    case InstallVerdict::Force: return "installed anyway (forced)";
+    case InstallVerdict::InUse: return "the file in place is in use";
+    }
+    return "unknown";
 }
 
 std::string DefaultRunLogName(const LogTime& date, int number) {

@@ -10,6 +10,7 @@
 #include "install/SharedFileRecord_win.h"
 #include "install/ShortForms_win.h"
 #include "windows/ProcessState_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 

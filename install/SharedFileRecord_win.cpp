@@ -4,6 +4,7 @@
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
 #include "windows/ProcessState_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void RecordAndRegisterSharedFile(const std::string& directory, const std::string
         return;
     const auto registerServer = ProcAddress<RegisterServerFunction>(library.get(), "DllRegisterServer");
     if (registerServer && registerServer() != S_OK)
-        MessageBoxA(AsHwnd(state.CurrentPage), ("Registration of " + path + " failed, setup will continue.").c_str(),
-                    "Server registration", MB_OK | MB_ICONERROR);
+        AskUser(AsHwnd(state.CurrentPage), "Registration of " + path + " failed, setup will continue.",
+                "Server registration", MB_OK | MB_ICONERROR, IDOK);
     state.UninstallLogStream.WriteSelfRegistration(registerServer != nullptr);
 }

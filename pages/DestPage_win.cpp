@@ -12,6 +12,7 @@
 #include "windows/ProcessState_win.h"
 #include "windows/ShellFolders_win.h"
 #include "windows/WindowText_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 
@@ -46,8 +47,8 @@ bool AcceptPathOnNext(HWND page) {
     const std::string path = DialogItemText(page, IDC_DEST_PATH);
     if (IsDlgButtonChecked(page, IDC_DEST_ASK_CREATE) == BST_CHECKED &&
         GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
-        MessageBoxA(nullptr, "Directory does not exist, should it be created?", "Directory does not exist",
-                    MB_YESNO | MB_ICONQUESTION) != IDYES)
+        AskUser(nullptr, "Directory does not exist, should it be created?", "Directory does not exist",
+                MB_YESNO | MB_ICONQUESTION, IDYES) != IDYES)
         return false;
     TheState().Variables.SetLiteral("DP", path);
     return true;

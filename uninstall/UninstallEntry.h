@@ -1,8 +1,11 @@
 // Where the uninstaller finds the installation: the log file, the uninstall
 // key below HKEY_LOCAL_MACHINE and the command that starts the uninstaller.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "uninstall/UninstallLog.h"
 
 // destinationDirectory + "\Uninstall.log"; the destination normally ends with
 // a backslash, and the doubled separator is accepted by the file system.
@@ -24,7 +27,28 @@ std::vector<std::string> UninstallKeyNames(const std::string& appName);
 // finds the key that was created.
 std::string UninstallKeyPath(const std::string& appName);
 
-// The value "UninstallString": destinationDirectory + "TAUninstall.exe",
-// quoted when it holds a space, so that Windows does not start
-// C:\Program.exe instead.
+// destinationDirectory + "TAUninstall.exe".
+std::string UninstallerPath(const std::string& destinationDirectory);
+
+// The value "UninstallString": UninstallerPath, quoted when it holds a
+// space, so that Windows does not start C:\Program.exe instead.
 std::string UninstallCommand(const std::string& destinationDirectory);
+
+// The value "QuietUninstallString" that deployment tools run:
+// "UninstallerPath" /VERYSILENT.
+std::string QuietUninstallCommand(const std::string& destinationDirectory);
+
+// The values of the uninstall entry beside "DisplayName" and
+// "UninstallString" that deployment tools read.
+struct UninstallEntryDetails {
+    std::string QuietUninstallString;
+    std::string InstallLocation;
+    std::string Publisher;      // empty: the value is not written
+    uint32_t EstimatedSizeKb = 0;
+    std::string InstallDate;    // YYYYMMDD
+};
+
+// installedBytes: the sizes of the files installed, rounded up to whole KB
+// (at most what a DWORD holds).
+UninstallEntryDetails ComposeEntryDetails(const std::string& destinationDirectory, const std::string& publisher,
+                                          uint64_t installedBytes, const LogDate& date);

@@ -3,6 +3,7 @@
 #include "app/ExitCodes.h"
 #include "app/RunLogText.h"
 #include "app/SetupSwitches.h"
+#include "install/InstallResult.h"
 
 namespace {
 
@@ -92,6 +93,7 @@ TEST(ExitCodes, InteractiveStaysZeroSilentTellsWhatHappened) {
     EXPECT_EQ(ExitCodeOfRun(RunMode::VerySilent, restart), 3010);
     EXPECT_EQ(ExitCodeOfRun(RunMode::Silent, RunEnd{true, true, true}), 1602);
     EXPECT_EQ(ExitCodeOfRun(RunMode::VerySilent, RunEnd{false, true, true}), 1603);
+    EXPECT_EQ(ExitCodeOfRun(RunMode::VerySilent, RunEnd{true, true, true, true}), 1639);
 }
 
 TEST(RunLogText, LinesNamesAndResultBits) {
@@ -104,6 +106,7 @@ TEST(RunLogText, LinesNamesAndResultBits) {
     EXPECT_EQ(VerInstallBitNames(0x6), "VIF_MISMATCH|VIF_SRCOLD");
     EXPECT_EQ(VerInstallBitNames(0x1201), "VIF_TEMPFILE|VIF_ACCESSVIOLATION|VIF_CANNOTDELETE");
     EXPECT_EQ(VerInstallBitNames(0x80000000u | 0x10), "VIF_DIFFCODEPG|0x80000000");
+    EXPECT_STREQ(InstallVerdictText(InstallVerdict::Force), "installed anyway (forced)");
 }
 
 } // namespace

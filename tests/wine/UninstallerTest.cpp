@@ -84,7 +84,7 @@ TEST(Uninstaller, RemovesTheRecordsInReverseAndKeepsSharedFilesOthersUse) {
     CountSharedInstallation(stillUsed, false);
     CountSharedInstallation(stillUsed, false);
     CountSharedInstallation(lastUser, false);
-    WriteUninstallEntry(kApp, "\"" + install.Program() + "\"");
+    WriteUninstallEntry(kApp, "\"" + install.Program() + "\"", UninstallEntryDetails{});
     const std::string sharedRecords = stillUsed + "\r\nSHARED\r\nNOAUTOREGSVR\r\n" + lastUser +
                                       "\r\nSHARED\r\nAUTOREGSVR\r\n" + uncounted + "\r\nSHARED\r\n";
     ASSERT_TRUE(WriteTextFile(install.Log(), Header() + NonShared(install.Program()) +
