@@ -79,6 +79,9 @@ INT_PTR CALLBACK DestPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
     PageHook(page, message, wParam, lParam, PageNameDest);
     if (message == WM_INITDIALOG) {
         ShowChoicePageTitle(page);
+        // /DIR= is where an administrator wants it: the page starts there.
+        if (const auto& directory = TheRun().Switches.Directory)
+            TheState().Variables.SetLiteral("DP", *directory);
         SetDlgItemTextA(page, IDC_DEST_PATH, TheState().Variables.Get("DP").c_str());
     } else if (message == WM_COMMAND) {
         if (id == IDC_DEST_CHOOSE)

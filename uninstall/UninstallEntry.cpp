@@ -33,6 +33,11 @@ std::string UninstallKeyPath(const std::string& appName) {
     return path;
 }
 
+const char* const UninstallEntryValueNames[9] = {
+    "DisplayName", "UninstallString", "QuietUninstallString", "InstallLocation", "Publisher",
+    "EstimatedSize", "InstallDate", "NoModify", "NoRepair",
+};
+
 std::string UninstallerPath(const std::string& destinationDirectory) {
     return destinationDirectory + "TAUninstall.exe";
 }

@@ -48,6 +48,10 @@ struct UninstallEntryDetails {
     std::string InstallDate;    // YYYYMMDD
 };
 
+// Every value setup writes into the entry: the uninstaller removes these and
+// leaves any other a program added itself.
+extern const char* const UninstallEntryValueNames[9];
+
 // installedBytes: the sizes of the files installed, rounded up to whole KB
 // (at most what a DWORD holds).
 UninstallEntryDetails ComposeEntryDetails(const std::string& destinationDirectory, const std::string& publisher,

@@ -34,8 +34,8 @@ bool IsEmpty(HKEY key) {
 bool RemoveUninstallEntry(const std::vector<std::string>& keyNames, std::string& reason) {
     LONG error = ERROR_SUCCESS;
     if (const RegKey own = OpenBelowRoot(keyNames, keyNames.size(), error)) {
-        RegDeleteValueA(own.get(), "DisplayName");
-        RegDeleteValueA(own.get(), "UninstallString");
+        for (const char* name : UninstallEntryValueNames)
+            RegDeleteValueA(own.get(), name);
     }
     for (size_t count = keyNames.size(); count > 0; --count) {
         bool empty = false;
