@@ -59,6 +59,11 @@ std::optional<int> PassPageSilently(PageTemplate page) {
     SetupState& state = TheState();
     const RunSwitches& switches = TheRun().Switches;
     const char* name = PageNameOf(page);
+    if (page == PageTemplate::Copy && state.CopyStarted) {
+        // Interactively it would wait for a Cancel: a silent run cannot wait.
+        LogEvent(std::string("Page ") + name + ": the copy has run already, nothing to do");
+        return 0;
+    }
     if (page == PageTemplate::Copy) {
         LogEvent(std::string("Page ") + name + (IsVerySilentRun() ? ": copying, not shown" : ": copying, shown"));
         if (IsVerySilentRun())

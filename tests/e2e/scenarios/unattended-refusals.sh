@@ -61,4 +61,5 @@ verify() {
     end_prefix "$WINEPREFIX"
     wait "$first"
     expect_nothing_installed "second setup"
+    end_prefix "$WINEPREFIX"
 }
