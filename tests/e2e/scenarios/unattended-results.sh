@@ -7,20 +7,7 @@ source "$E2E_LIB/uninstall.sh"
 PROGRAM_ARGS=(/VERYSILENT '/LOG=C:\in use.txt')
 EXPECTED_EXIT=$((3010 & 255))
 
-prepare() {
-    local system="$WINEPREFIX/drive_c/windows/system32"
-    cp "$BUILD_DIR/fixtures/ver19.dll" "$system/shared.dll"
-    cp "$BUILD_DIR/fixtures/ver20.dll" "$MEDIUM/shared.dll"
-    write_script 'SetAppName("Demo")
-CreateSection("Main", "1", "0", "Main files")
-AddFile("[SP]\shared.dll", "[DP]", "Main", "1", "1", "0", "0", "1", "0", "")
-ShowCopy()
-'
-    # Another program holds the library in place until the prefix ends.
-    run_wine "$BUILD_DIR/robot.exe" -e 'load-library "C:\\windows\\system32\\shared.dll"' -e 'timeout 600000' \
-        -e 'wait-process never.exe' >"$SCENARIO_DIR/holder.out" 2>&1 &
-    wait_until 30 grep -q '^loaded library' "$SCENARIO_DIR/holder.out" || fail "the library was not loaded"
-}
+prepare() { prepare_shared_in_use; }
 
 verify() {
     local log="$WINEPREFIX/drive_c/in use.txt" medium2="$SCENARIO_DIR/medium2" code
@@ -36,7 +23,7 @@ verify() {
     # Held without sharing: it exists but cannot be read, as on a disk not inserted.
     run_wine "$BUILD_DIR/robot.exe" -e "hold-file $(robot_word "$(windows_path "$medium2/disk2/later.txt")")" \
         -e 'timeout 600000' -e 'wait-process never.exe' >"$SCENARIO_DIR/holder2.out" 2>&1 &
-    wait_until 30 grep -q '^held file' "$SCENARIO_DIR/holder2.out" || fail "the source was not held"
+    wait_until 30 grep -qs '^held file' "$SCENARIO_DIR/holder2.out" || fail "the source was not held"
     printf 'SetAppName("Disks")\nCreateSection("Main", "1", "0", "")\nAddFile("[SP]\\disk2\\later.txt", "[DP]", "Main", "0", "2", "0", "0", "0", "0", "")\nShowCopy()\n' \
         >"$medium2/SetupScript.ini"
     (cd "$medium2" && run_wine setup.exe /SILENT '/LOG=C:\disk.txt' >/dev/null 2>&1)
