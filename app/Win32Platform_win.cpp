@@ -29,6 +29,9 @@ int Win32Platform::RunPage(PageTemplate page) {
             return *passed;
     const INT_PTR result = DialogBoxParamA(TheInstance(), MAKEINTRESOURCEA(static_cast<int>(page)),
                                            AsHwnd(TheState().MainWindow), PageProcedureOf(page), 0);
+    LogEvent(std::string("Page ") + PageNameOf(page) + " shown, ended with " + std::to_string(result));
+    if (result == 0)
+        LogPageChoice(page, "");
     return static_cast<int>(result);
 }
 

@@ -78,7 +78,8 @@ std::vector<DWORD> HiddenCopyTemplate() {
     const HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     const DWORD size = found ? SizeofResource(instance, found) : 0;
-    if (!bytes || size < sizeof(DLGTEMPLATE))
+    constexpr DWORD kLargestTemplate = 0x10000; // a dialog template is a few hundred bytes
+    if (!bytes || size < sizeof(DLGTEMPLATE) || size > kLargestTemplate)
         return {};
     std::vector<DWORD> copy((size + sizeof(DWORD) - 1) / sizeof(DWORD));
     std::memcpy(copy.data(), bytes, size);

@@ -16,7 +16,7 @@ constexpr int kEndRun = -2;
 void ChooseDestination(SetupState& state, const RunSwitches& switches) {
     if (switches.Directory)
         state.Variables.SetLiteral("DP", *switches.Directory);
-    LogEvent("Destination: " + state.Variables.Get("DP") + (switches.Directory ? " (/DIR)" : " (the page's default)"));
+    LogPageChoice(PageTemplate::Dest, switches.Directory ? " (/DIR)" : " (the page's default)");
 }
 
 // A section name that the script does not know ends the run before anything
@@ -29,12 +29,7 @@ bool ChooseSections(SetupState& state, const RunSwitches& switches) {
             return false;
         }
     }
-    std::string chosen;
-    for (const SectionEntry& section : state.Sections)
-        if (section.Selected || section.MustInstall)
-            chosen += (chosen.empty() ? "" : ", ") + section.Name + (section.MustInstall ? " (must install)" : "");
-    LogEvent("Sections: " + (chosen.empty() ? std::string("none") : chosen) +
-             (switches.Sections ? " (/SECTIONS)" : " (the page's default)"));
+    LogPageChoice(PageTemplate::Sections, switches.Sections ? " (/SECTIONS)" : " (the page's default)");
     return true;
 }
 
@@ -43,17 +38,41 @@ bool ChooseSections(SetupState& state, const RunSwitches& switches) {
 void ChooseProgramGroup(SetupState& state, const RunSwitches& switches) {
     if (switches.NoIcons) {
         state.CreateProgramGroup = 0;
-        LogEvent("Program group: none, no shortcuts (/NOICONS)");
+        LogPageChoice(PageTemplate::ProgramGroup, " (/NOICONS)");
         return;
     }
     const std::string name = switches.Group ? *switches.Group : state.Variables.Get("PROGRAMGROUP");
     const std::string programs = SpecialFolderPath(AsHwnd(state.MainWindow), CSIDL_PROGRAMS);
     state.CreateProgramGroup = 1;
     state.Variables.SetLiteral("PROGRAMGROUP", NewProgramGroup(programs, name));
-    LogEvent("Program group: " + state.Variables.Get("PROGRAMGROUP") + (switches.Group ? " (/GROUP)" : ""));
+    LogPageChoice(PageTemplate::ProgramGroup, switches.Group ? " (/GROUP)" : "");
 }
 
 } // namespace
+
+void LogPageChoice(PageTemplate page, const char* source) {
+    SetupState& state = TheState();
+    switch (page) {
+    case PageTemplate::Dest:
+        LogEvent("Destination: " + state.Variables.Get("DP") + source);
+        break;
+    case PageTemplate::Sections: {
+        std::string chosen;
+        for (const SectionEntry& section : state.Sections)
+            if (section.Selected || section.MustInstall)
+                chosen += (chosen.empty() ? "" : ", ") + section.Name + (section.MustInstall ? " (must install)" : "");
+        LogEvent("Sections: " + (chosen.empty() ? std::string("none") : chosen) + source);
+        break;
+    }
+    case PageTemplate::ProgramGroup:
+        LogEvent("Program group: " +
+                 (state.CreateProgramGroup ? state.Variables.Get("PROGRAMGROUP") : std::string("none, no shortcuts")) +
+                 source);
+        break;
+    default:
+        break;
+    }
+}
 
 std::optional<int> PassPageSilently(PageTemplate page) {
     SetupState& state = TheState();

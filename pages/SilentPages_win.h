@@ -9,3 +9,7 @@
 // when the page is to be shown as usual: the copy page of /SILENT, with its
 // progress and its Cancel button.
 std::optional<int> PassPageSilently(PageTemplate page);
+
+// Logs what the page stored (destination, sections, program group);
+// source says where the choice came from (" (/DIR)"), or is empty.
+void LogPageChoice(PageTemplate page, const char* source);
