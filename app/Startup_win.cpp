@@ -139,6 +139,9 @@ int RunSetup(HINSTANCE instance) {
         return EndRun(ExitNoProgramFilesDir);
     state.ProgramFilesPath += "\\";
     state.Variables.SetLiteral("DP", state.ProgramFilesPath);
+    // Also for a script without a destination page; that page applies it again.
+    if (const auto& directory = TheRun().Switches.Directory)
+        state.Variables.SetLiteral("DP", *directory);
 
     if (state.Script.Read(state.Variables.Get("SETUPFILE"), IsCharAlphaNumericAnsi) < 0) {
         AskUser(nullptr, "Could not open 'SetupScript.INI' in setup directory. Setup cannot be continued.",
