@@ -4,18 +4,22 @@
 #include <objbase.h>
 
 #include "app/Win32Platform_win.h"
+#include "app/RestartNotice_win.h"
 #include "app/WininitCheck_win.h"
 #include "install/AssemblyFolder_win.h"
 #include "pages/PageHook_win.h"
 #include "script/Commands.h"
 #include "windows/AnsiCharClass_win.h"
 #include "windows/ComPtr_win.h"
+#include "windows/Handles_win.h"
 #include "windows/Platform_win.h"
 #include "windows/ProcessState_win.h"
 #include "windows/ProgramFilesDir_win.h"
+#include "windows/RunStart_win.h"
 #include "windows/SetupWindow_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 
@@ -44,8 +48,8 @@ bool InitCommonControlsOrExplain() {
         SystemFunction<decltype(&InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
     if (initControls && initControls(&controls) == TRUE)
         return true;
-    MessageBoxA(nullptr, "InitCommonControlsEx failed. ComCtl32.dll is not properly installed. Setup will be closed now.",
-                "Common controls not available", MB_OK | MB_ICONERROR);
+    AskUser(nullptr, "InitCommonControlsEx failed. ComCtl32.dll is not properly installed. Setup will be closed now.",
+            "Common controls not available", MB_OK | MB_ICONERROR, IDOK);
     return false;
 }
 
@@ -55,7 +59,9 @@ int RunStatements(SetupState& state) {
     Win32Platform platform;
     for (int index = 0; index < state.Script.StatementCount(); ++index) {
         ScriptStatement statement;
-        if (state.Script.GetStatement(index, statement) != 0) {
+        const bool fetched = state.Script.GetStatement(index, statement) == 0;
+        LogEvent("Statement " + std::to_string(index + 1) + ": " + (fetched ? statement.Name : "(cannot be read)"));
+        if (!fetched) {
             ShowSyntaxErrorMessage();
             return ExitSyntaxError;
         }
@@ -83,57 +89,91 @@ void DrainMessages() {
         DispatchMessageA(&message);
     }
     if (got == -1)
-        MessageBoxA(nullptr, "Fatal application error! Setup cannot be continued!", "Fatal error",
-                    MB_OK | MB_ICONERROR);
+        AskUser(nullptr, "Fatal application error! Setup cannot be continued!", "Fatal error", MB_OK | MB_ICONERROR,
+                IDOK);
+}
+
+// Two installations at once can corrupt each other's files, counts and
+// entries. The mutex is the machine's on NT (Global), the session's on 9x.
+KernelHandle HoldSetupMutex(bool isNT) {
+    KernelHandle mutex(CreateMutexA(nullptr, FALSE, isNT ? "Global\\TarvaneSetupRunning" : "TarvaneSetupRunning"));
+    if (GetLastError() == ERROR_ALREADY_EXISTS)
+        return KernelHandle();
+    return mutex;
 }
 
 } // namespace
 
 int RunSetup(HINSTANCE instance) {
-    const RunAssemblyFolderScope assemblyFolder;
+    if (const auto early = BeginRun(SwitchSet::Setup, "Setup"))
+        return *early;
+    const RunMode mode = TheRun().Switches.Mode;
+    const bool hidden = mode == RunMode::VerySilent;
     SetupState& state = TheState();
     state.IsNT = PlatformId() == VER_PLATFORM_WIN32_NT ? 1 : 0;
-    if (!state.IsNT && !CheckWininit())
-        return ExitNormal;
+    const KernelHandle running = HoldSetupMutex(state.IsNT != 0);
+    if (!running) {
+        TellUser("Another installation is already running on this computer. Let it finish, then start setup again.",
+                 "Setup");
+        return EndRun(ExitAlreadyRunning);
+    }
+    const RunAssemblyFolderScope assemblyFolder;
+    if (!state.IsNT && !CheckWininit()) {
+        TheRun().End.Failed = true;
+        return EndRun(ExitCodeOfRun(mode, TheRun().End));
+    }
     state.Instance = instance;
     state.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
     state.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
     const ComApartment com;
 
-    HWND splash = CreateSetupWindow(nullptr, SplashClassName, nullptr, WS_POPUP | WS_BORDER | WS_SYSMENU,
-                                    state.ScreenWidth / 2 - 200, state.ScreenHeight / 2 - 100, 400, 200);
-    state.SplashWindow = splash;
-    ShowAndPaint(splash);
+    // /VERYSILENT shows no window at all: no splash, and a background that
+    // stays hidden while it owns the pages' work.
+    HWND splash = nullptr;
+    if (!hidden) {
+        splash = CreateSetupWindow(nullptr, SplashClassName, nullptr, WS_POPUP | WS_BORDER | WS_SYSMENU,
+                                   state.ScreenWidth / 2 - 200, state.ScreenHeight / 2 - 100, 400, 200);
+        state.SplashWindow = splash;
+        ShowAndPaint(splash);
+    }
 
     SetStartupVariables(state);
+    LogEvent("Medium: " + state.Variables.Get("SP") + ", script: " + state.Variables.Get("SETUPFILE"));
     if (!ReadProgramFilesDir(state.ProgramFilesPath))
-        return ExitNoProgramFilesDir;
+        return EndRun(ExitNoProgramFilesDir);
     state.ProgramFilesPath += "\\";
     state.Variables.SetLiteral("DP", state.ProgramFilesPath);
+    // Also for a script without a destination page; that page applies it again.
+    if (const auto& directory = TheRun().Switches.Directory)
+        state.Variables.SetLiteral("DP", *directory);
 
     if (state.Script.Read(state.Variables.Get("SETUPFILE"), IsCharAlphaNumericAnsi) < 0) {
-        MessageBoxA(nullptr, "Could not open 'SetupScript.INI' in setup directory. Setup cannot be continued.",
-                    "Fatal error", MB_OK | MB_ICONERROR);
-        return ExitNoScript;
+        AskUser(nullptr, "Could not open 'SetupScript.INI' in setup directory. Setup cannot be continued.",
+                "Fatal error", MB_OK | MB_ICONERROR, IDOK);
+        return EndRun(ExitNoScript);
     }
     if (!InitCommonControlsOrExplain())
-        return ExitNoCommonControls;
-    Sleep(kSplashPause);
+        return EndRun(ExitNoCommonControls);
+    if (!hidden)
+        Sleep(kSplashPause);
 
     HWND main = CreateSetupWindow("Setup", MainClassName, nullptr, WS_POPUP, 0, 0, state.ScreenWidth,
                                   state.ScreenHeight);
     state.MainWindow = main;
-    ShowAndPaint(main);
-    DestroyWindow(splash);
+    if (!hidden)
+        ShowAndPaint(main);
+    if (splash)
+        DestroyWindow(splash);
     const UINT_PTR timer = SetTimer(main, kNextButtonTimerId, kNextButtonTimerPeriod, NextButtonTimer);
 
     const int early = RunStatements(state);
     if (early != ExitNormal)
-        return early;
+        return EndRun(early);
+    OfferRestart(state.Variables.Get("APPNAME"));
 
     DrainMessages();
     KillTimer(main, timer);
     UnregisterClassA(SplashClassName, instance);
     UnregisterClassA(MainClassName, instance);
-    return ExitNormal;
+    return EndRun(ExitCodeOfRun(mode, TheRun().End));
 }

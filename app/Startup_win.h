@@ -3,13 +3,6 @@
 #pragma once
 #include <windows.h>
 
-// Exit codes of setup.exe.
-enum ExitCode : int {
-    ExitNormal = 0,
-    ExitNoScript = 1,
-    ExitSyntaxError = 2,
-    ExitNoCommonControls = -5,
-    ExitNoProgramFilesDir = -6,
-};
+#include "app/ExitCodes.h"
 
 int RunSetup(HINSTANCE instance);

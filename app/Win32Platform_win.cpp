@@ -1,25 +1,27 @@
 #include "app/Win32Platform_win.h"
 
 #include "pages/PageTable_win.h"
+#include "pages/SilentPages_win.h"
 #include "script/Commands.h"
 #include "windows/FindFiles_win.h"
 #include "windows/ProcessState_win.h"
+#include "windows/Unattended_win.h"
 
 void ShowSyntaxErrorMessage() {
-    MessageBoxA(nullptr,
-                "Syntax error in 'SetupScript.INI': Function is not defined (possibly wrong parameter count?)\n"
-                "Setup cannot be continued.",
-                "Fatal error", MB_OK | MB_ICONERROR);
+    AskUser(nullptr,
+            "Syntax error in 'SetupScript.INI': Function is not defined (possibly wrong parameter count?)\n"
+            "Setup cannot be continued.",
+            "Fatal error", MB_OK | MB_ICONERROR, IDOK);
 }
 
 void ShowValueBoundMessage(const std::string& statementName, int line) {
-    MessageBoxA(nullptr, ValueBoundMessage(statementName, line).c_str(), "Fatal error", MB_OK | MB_ICONERROR);
+    AskUser(nullptr, ValueBoundMessage(statementName, line), "Fatal error", MB_OK | MB_ICONERROR, IDOK);
 }
 
 void Win32Platform::ShowSyntaxError() { ShowSyntaxErrorMessage(); }
 
 void Win32Platform::ShowMessageNow(const std::string& text, const std::string& caption) {
-    MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK);
+    TellUser(text, caption);
 }
 
 void Win32Platform::RepaintBackground() {
@@ -27,8 +29,14 @@ void Win32Platform::RepaintBackground() {
 }
 
 int Win32Platform::RunPage(PageTemplate page) {
+    if (IsSilentRun())
+        if (const auto passed = PassPageSilently(page))
+            return *passed;
     const INT_PTR result = DialogBoxParamA(TheInstance(), MAKEINTRESOURCEA(static_cast<int>(page)),
                                            AsHwnd(TheState().MainWindow), PageProcedureOf(page), 0);
+    LogEvent(std::string("Page ") + PageNameOf(page) + " shown, ended with " + std::to_string(result));
+    if (result == 0)
+        LogPageChoice(page, "");
     return static_cast<int>(result);
 }
 

@@ -6,6 +6,7 @@
 
 #include "windows/Handles_win.h"
 #include "windows/SystemPaths_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 // Smaller than any Wininit.exe that shipped with 32-bit Windows.
@@ -24,11 +25,11 @@ bool CheckWininit() {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        MessageBoxA(nullptr, "Wininit.exe not found! Setup can not replace DLLs that are in use!", "Error", MB_OK);
+        TellUser("Wininit.exe not found! Setup can not replace DLLs that are in use!", "Error");
         return true;
     }
     if (GetFileSize(file.get(), nullptr) < kSmallestWininit &&
-        MessageBoxA(nullptr, kSizeWarning, "Warning", MB_YESNO) == IDNO)
+        AskUser(nullptr, kSizeWarning, "Warning", MB_YESNO, IDNO) == IDNO)
         return false;
     return true;
 }

@@ -78,6 +78,12 @@ private:
     std::optional<std::string> shown_;
 };
 
+void CountInstalledBytes(SetupState& state, const std::string& installedPath) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!installedPath.empty() && GetFileAttributesExA(installedPath.c_str(), GetFileExInfoStandard, &data))
+        state.InstalledBytes += (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 void CreateShortcutOf(SetupState& state, const FileEntry& entry, const std::string& installedPath) {
     if (!ShouldCreateShortcut(state.CreateProgramGroup, entry, installedPath))
         return;
@@ -144,6 +150,7 @@ std::optional<int> RunCopy() {
             std::string installedPath;
             if (InstallFileEntry(file.FileIndex, installedPath) == RunFlow::Stop)
                 return file.StopPosition();
+            CountInstalledBytes(state, installedPath);
             CreateShortcutOf(state, state.Files[file.FileIndex], installedPath);
         }
     }

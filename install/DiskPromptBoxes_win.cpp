@@ -1,9 +1,14 @@
 #include "install/DiskPromptBoxes_win.h"
 
 #include "windows/ProcessState_win.h"
+#include "windows/Unattended_win.h"
 
+// A silent run has no one to insert a disk: it stops, and the log names the
+// file (the caption) and the disk (the text).
 DiskPromptButton AskForDiskBox(const std::string& text, const std::string& caption) {
-    switch (MessageBoxA(AsHwnd(TheState().MainWindow), text.c_str(), caption.c_str(), MB_ABORTRETRYIGNORE)) {
+    if (IsSilentRun())
+        TheRun().End.Failed = true;
+    switch (AskUser(AsHwnd(TheState().MainWindow), text, caption, MB_ABORTRETRYIGNORE, IDABORT)) {
     case IDRETRY: return DiskPromptButton::Retry;
     case IDIGNORE: return DiskPromptButton::Ignore;
     default: return DiskPromptButton::Abort;
@@ -11,5 +16,5 @@ DiskPromptButton AskForDiskBox(const std::string& text, const std::string& capti
 }
 
 bool ConfirmQuitBox(const std::string& text, const std::string& caption) {
-    return MessageBoxA(AsHwnd(TheState().MainWindow), text.c_str(), caption.c_str(), MB_YESNO) == IDYES;
+    return AskUser(AsHwnd(TheState().MainWindow), text, caption, MB_YESNO, IDYES) == IDYES;
 }

@@ -1,6 +1,8 @@
 #include "install/InstallAttempts_win.h"
 
+#include "app/RunLogText.h"
 #include "windows/ProcessState_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 
@@ -20,6 +22,9 @@ InstallVerdict InstallUntilSettled(InstallFileRequest request, const std::string
         const InstallFileAnswer answer = VersionInstallFile(request);
         const InstallVerdict verdict =
             InterpretInstallResult(answer.Result, caption, disk, TheState().InstallAll, prompts);
+        LogEvent("File " + request.SourceDirectory + request.SourceName + " -> " + request.DestinationDirectory +
+                 "\\" + request.DestinationName + ": " + VerInstallBitNames(answer.Result) + ", " +
+                 InstallVerdictText(verdict));
         switch (verdict) {
         case InstallVerdict::Installed:
             return verdict;

@@ -1,21 +1,17 @@
 #include "install/InstallPromptBoxes_win.h"
 
-#include <windows.h>
-
 #include "install/DiskPromptBoxes_win.h"
 #include "install/InstallQuestions_win.h"
-
-void TellUser(const std::string& text, const std::string& caption) {
-    MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK);
-}
+#include "windows/Unattended_win.h"
 
 void InstallPromptBoxes::ShowMessage(const std::string& text, const std::string& caption) {
     TellUser(text, caption);
 }
 
-// No is the default: forcing a file over one that differs is not advised.
+// No is the default: forcing a file over one that differs is not advised;
+// a silent run takes the same safe answer.
 bool InstallPromptBoxes::AskInstallAnyway(const std::string& text, const std::string& caption) {
-    return MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_YESNO | MB_DEFBUTTON2) == IDYES;
+    return AskUser(nullptr, text, caption, MB_YESNO | MB_DEFBUTTON2, IDNO) == IDYES;
 }
 
 LanguageAnswer InstallPromptBoxes::AskLanguageConflict() {

@@ -6,10 +6,6 @@
 
 #include "install/InstallResult.h"
 
-// Message box without owner, OK button, no icon: the form of every notice
-// the installation engine gives.
-void TellUser(const std::string& text, const std::string& caption);
-
 class InstallPromptBoxes : public InstallPrompts {
 public:
     void ShowMessage(const std::string& text, const std::string& caption) override;

@@ -5,6 +5,7 @@
 #include "install/VersionInfo_win.h"
 #include "resources/resource.h"
 #include "windows/ProcessState_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 
@@ -83,11 +84,23 @@ Answer AskQuestion(int templateId, WindowHandle owner) {
 
 }
 
+// A silent run keeps the existing shared file: another program may need its language.
 LanguageAnswer ShowLanguageConflict() {
+    if (IsSilentRun()) {
+        LogEvent("Question: " + TheState().CurrentDestPath + " differs in language or code page from " +
+                 TheState().CurrentSourcePath + "; install it anyway? -> No, the existing file is kept (silent answer)");
+        return LanguageAnswer::No;
+    }
     return AskQuestion<LanguageAnswer, ShowLanguageConflictPaths, kLanguageButtons>(IDD_LANGUAGE_CONFLICT,
                                                                                     TheState().MainWindow);
 }
 
+// An upgrade replaces its own files: a silent run overwrites every file.
 OverwriteAnswer AskOverwrite() {
+    if (IsSilentRun()) {
+        LogEvent("Question: " + TheState().CurrentDestPath +
+                 " exists; overwrite it? -> Overwrite every file (silent answer)");
+        return OverwriteAnswer::OverwriteEveryFile;
+    }
     return AskQuestion<OverwriteAnswer, ShowOverwritePath, kOverwriteButtons>(IDD_OVERWRITE, TheState().CurrentPage);
 }

@@ -11,6 +11,7 @@
 #include "install/ShortForms_win.h"
 #include "windows/ProcessState_win.h"
 #include "windows/SystemPaths_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <cstdint>
 
 #include "install/IniEdit.h"
-#include "install/InstallPromptBoxes_win.h"
 #include "install/ShortNames.h"
 #include "install/VersionInfo_win.h"
 #include "windows/Platform_win.h"
 #include "windows/SystemPaths_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 
@@ -89,7 +89,11 @@ RestartReplacement ReplaceFileAtRestart(const std::string& sourcePath, const std
         return RestartReplacement::Handled;
     }
     // A copy that nothing will move is of no use to anyone.
-    if (!ScheduleReplacement(copyPath, destinationPath))
+    if (!ScheduleReplacement(copyPath, destinationPath)) {
         DeleteFileA(copyPath.c_str());
+        return RestartReplacement::Handled;
+    }
+    TheRun().End.RestartNeeded = true;
+    LogEvent("Replacement at restart: " + copyPath + " -> " + destinationPath);
     return RestartReplacement::Handled;
 }

@@ -6,6 +6,7 @@
 #include "windows/ProcessState_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ void RecordAndRegisterSharedFile(const std::string& directory, const std::string
         return;
     const auto registerServer = ProcAddress<RegisterServerFunction>(library.get(), "DllRegisterServer");
     if (registerServer && registerServer() != S_OK)
-        MessageBoxA(AsHwnd(state.CurrentPage), ("Registration of " + path + " failed, setup will continue.").c_str(),
-                    "Server registration", MB_OK | MB_ICONERROR);
+        AskUser(AsHwnd(state.CurrentPage), "Registration of " + path + " failed, setup will continue.",
+                "Server registration", MB_OK | MB_ICONERROR, IDOK);
     state.UninstallLogStream.WriteSelfRegistration(registerServer != nullptr);
 }

@@ -1,5 +1,9 @@
 #include "pages/ChoiceRules.h"
 
+#include <algorithm>
+
+#include "script/SetupRecords.h"
+
 bool PathNamesDriveRoot(const std::string& path) {
     return path.size() >= 3;
 }
@@ -29,5 +33,19 @@ std::optional<std::string> ChoicePageTitle(const std::string& caption, const std
         return caption;
     if (!appName.empty())
         return appName + " Setup";
+    return std::nullopt;
+}
+
+std::optional<std::string> SelectSectionsByName(std::vector<SectionEntry>& sections,
+                                                const std::vector<std::string>& names) {
+    const auto named = [&](const std::string& name) {
+        return std::any_of(sections.begin(), sections.end(),
+                           [&](const SectionEntry& section) { return section.Name == name; });
+    };
+    for (const std::string& name : names)
+        if (!named(name))
+            return name;
+    for (SectionEntry& section : sections)
+        section.Selected = std::find(names.begin(), names.end(), section.Name) != names.end() ? 1 : 0;
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Whether the path is long enough for its first three characters to name a
 // drive root; the free space is asked for only then. (Next needs more: a
@@ -30,3 +31,11 @@ std::string NewProgramGroup(const std::string& programsFolder, const std::string
 // The title of the destination and sections pages: the caption when there is
 // one, else "<application> Setup", else nothing (the template keeps its own).
 std::optional<std::string> ChoicePageTitle(const std::string& caption, const std::string& appName);
+
+struct SectionEntry;
+// The sections named on the command line (/SECTIONS) are selected, every
+// other one is not (must-install sections are installed all the same).
+// Names match exactly, as in CreateSection. Returns the first name that no
+// section has, changing nothing then.
+std::optional<std::string> SelectSectionsByName(std::vector<SectionEntry>& sections,
+                                                const std::vector<std::string>& names);

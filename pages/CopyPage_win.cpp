@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+#include <vector>
+
 #include "install/CopyPlan.h"
 #include "install/CopyRun_win.h"
 #include "pages/PageHook_win.h"
@@ -14,27 +17,40 @@
 #include "windows/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
 #include "windows/SystemPaths_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 
 void TellLogWriteFailed() {
-    MessageBoxA(nullptr,
-                "Writing the uninstall log failed (the disk may be full). Setup goes on, but uninstall will not "
-                "remove every file.",
-                "UNEXPECTED ERROR", MB_OK);
+    TellUser("Writing the uninstall log failed (the disk may be full). Setup goes on, but uninstall will not "
+             "remove every file.",
+             "UNEXPECTED ERROR");
 }
 
 void OpenUninstallLog(SetupState& state) {
     std::unique_ptr<ByteSink> sink = CreateLogFileSink(UninstallLogPath(state.Variables.Get("DP")));
     if (!sink) {
-        MessageBoxA(nullptr, "UNINSTALL WILL NOT BE AVAILABLE, BECAUSE LOG FILE COULD NOT BE CREATED!",
-                    "UNEXPECTED ERROR", MB_OK);
+        TellUser("UNINSTALL WILL NOT BE AVAILABLE, BECAUSE LOG FILE COULD NOT BE CREATED!", "UNEXPECTED ERROR");
         return;
     }
     state.UninstallLogStream.Open(std::move(sink), TellLogWriteFailed);
     SYSTEMTIME now;
     GetLocalTime(&now);
     state.UninstallLogStream.WriteHeader(LogDate{now.wMonth, now.wDay, now.wYear});
+}
+
+void WriteEntry(SetupState& state, const std::string& appName) {
+    // The full form: a typed "C:\Apps\..\Games" is registered as C:\Games.
+    const std::string destination = FullPathOf(state.Variables.Get("DP"));
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const UninstallEntryDetails details = ComposeEntryDetails(
+        destination, state.Variables.Get("DEVELOPERNAME"), state.InstalledBytes, LogDate{now.wMonth, now.wDay, now.wYear});
+    const std::string command = UninstallCommand(destination);
+    WriteUninstallEntry(appName, command, details);
+    LogEvent("Uninstall entry: " + UninstallKeyPath(appName) + ", UninstallString " + command +
+             ", QuietUninstallString " + details.QuietUninstallString + ", EstimatedSize " +
+             std::to_string(details.EstimatedSizeKb) + " KB");
 }
 
 void InstallEverything(HWND page) {
@@ -53,13 +69,48 @@ void InstallEverything(HWND page) {
     // Also after a stop, so that the uninstaller can take away what was installed.
     const std::string appName = state.Variables.Get("APPNAME");
     state.UninstallLogStream.WriteRegistrySection(UninstallKeyPath(appName));
-    WriteUninstallEntry(appName, UninstallCommand(FullPathOf(state.Variables.Get("DP"))));
+    WriteEntry(state, appName);
     state.UninstallLogStream.Close();
     // Of the finished log: the uninstaller acts only on the log setup wrote.
     WriteLogDigest(UninstallKeyNames(appName), UninstallLogPath(state.Variables.Get("DP")));
 }
 
+// The page's template as a copy without WS_VISIBLE (a DIALOG template starts
+// with its style); empty when the resource cannot be read.
+std::vector<DWORD> HiddenCopyTemplate() {
+    const HINSTANCE instance = TheInstance();
+    const HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(static_cast<int>(PageTemplate::Copy)), RT_DIALOG);
+    const HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    const DWORD size = found ? SizeofResource(instance, found) : 0;
+    constexpr DWORD kLargestTemplate = 0x10000; // a dialog template is a few hundred bytes
+    if (!bytes || size < sizeof(DLGTEMPLATE) || size > kLargestTemplate)
+        return {};
+    std::vector<DWORD> copy((size + sizeof(DWORD) - 1) / sizeof(DWORD));
+    std::memcpy(copy.data(), bytes, size);
+    reinterpret_cast<DLGTEMPLATE*>(copy.data())->style &= ~WS_VISIBLE;
+    return copy;
+}
+
 } // namespace
+
+int RunHiddenCopyPage() {
+    const std::vector<DWORD> hidden = HiddenCopyTemplate();
+    HWND page = hidden.empty() ? nullptr
+                               : CreateDialogIndirectParamA(TheInstance(),
+                                                            reinterpret_cast<const DLGTEMPLATE*>(hidden.data()),
+                                                            AsHwnd(TheState().MainWindow), CopyPageProc, 0);
+    if (!page) {
+        TellUser("The copy page cannot be created. Setup cannot be continued.", "Fatal error");
+        TheRun().End.Failed = true;
+        return -1;
+    }
+    // A hidden window gets no paint: the work starts here instead.
+    TheState().CopyStarted = 1;
+    InstallEverything(page);
+    DestroyWindow(page);
+    return 0;
+}
 
 INT_PTR CALLBACK CopyPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     PageHook(page, message, wParam, lParam, PageNameCopy);

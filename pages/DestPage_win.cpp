@@ -13,6 +13,7 @@
 #include "windows/ProcessState_win.h"
 #include "windows/ShellFolders_win.h"
 #include "windows/WindowText_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 
@@ -47,8 +48,8 @@ bool AcceptPathOnNext(HWND page) {
     const std::string path = DialogItemText(page, IDC_DEST_PATH);
     if (IsDlgButtonChecked(page, IDC_DEST_ASK_CREATE) == BST_CHECKED &&
         GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
-        MessageBoxA(nullptr, "Directory does not exist, should it be created?", "Directory does not exist",
-                    MB_YESNO | MB_ICONQUESTION) != IDYES)
+        AskUser(nullptr, "Directory does not exist, should it be created?", "Directory does not exist",
+                MB_YESNO | MB_ICONQUESTION, IDYES) != IDYES)
         return false;
     TheState().Variables.SetLiteral("DP", path);
     return true;
@@ -81,6 +82,9 @@ INT_PTR CALLBACK DestPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
     PageHook(page, message, wParam, lParam, PageNameDest);
     if (message == WM_INITDIALOG) {
         ShowChoicePageTitle(page);
+        // /DIR= is where an administrator wants it: the page starts there.
+        if (const auto& directory = TheRun().Switches.Directory)
+            TheState().Variables.SetLiteral("DP", *directory);
         SetDlgItemTextA(page, IDC_DEST_PATH, TheState().Variables.Get("DP").c_str());
     } else if (message == WM_COMMAND) {
         if (id == IDC_DEST_CHOOSE)

@@ -3,6 +3,7 @@
 #include "pages/ControlCommands.h"
 #include "pages/ControlTypes.h"
 #include "windows/ProcessState_win.h"
+#include "windows/Unattended_win.h"
 
 void CreateScriptControls(HWND page, const std::string& pageName) {
     SetupState& state = TheState();
@@ -36,5 +37,5 @@ void ShowCommandMessages(HWND source, int notification) {
     // Decided before the first box opens: the boxes have no owner, so the
     // page stays usable meanwhile.
     for (const PageMessage& message : MessagesForNotification(TheState(), source, notification))
-        MessageBoxA(nullptr, message.Text.c_str(), message.Caption.c_str(), MB_OK);
+        TellUser(message.Text, message.Caption);
 }

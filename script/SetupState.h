@@ -66,6 +66,8 @@ struct SetupState {
     std::string CurrentDestPath;
     int InstallAll = 0;
     int OverwriteAll = 0;
+    // The sizes of the files installed, for the uninstall entry's EstimatedSize.
+    uint64_t InstalledBytes = 0;
     // This run's folder of split-file assembly files; empty until a piece
     // needs it and again after it has been removed.
     std::string AssemblyFolder;

@@ -1,6 +1,7 @@
 #include "uninstall/UninstallEntry.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "uninstall/PathRules.h"
 
@@ -34,7 +35,34 @@ std::string UninstallKeyPath(const std::string& appName) {
     return path;
 }
 
+const char* const UninstallEntryValueNames[9] = {
+    "DisplayName", "UninstallString", "QuietUninstallString", "InstallLocation", "Publisher",
+    "EstimatedSize", "InstallDate", "NoModify", "NoRepair",
+};
+
+std::string UninstallerPath(const std::string& destinationDirectory) {
+    return JoinPath(destinationDirectory, "TAUninstall.exe");
+}
+
 std::string UninstallCommand(const std::string& destinationDirectory) {
-    const std::string command = JoinPath(destinationDirectory, "TAUninstall.exe");
+    const std::string command = UninstallerPath(destinationDirectory);
     return command.find(' ') == std::string::npos ? command : "\"" + command + "\"";
+}
+
+std::string QuietUninstallCommand(const std::string& destinationDirectory) {
+    return "\"" + UninstallerPath(destinationDirectory) + "\" /VERYSILENT";
+}
+
+UninstallEntryDetails ComposeEntryDetails(const std::string& destinationDirectory, const std::string& publisher,
+                                          uint64_t installedBytes, const LogDate& date) {
+    UninstallEntryDetails details;
+    details.QuietUninstallString = QuietUninstallCommand(destinationDirectory);
+    details.InstallLocation = destinationDirectory;
+    details.Publisher = publisher;
+    const uint64_t kb = installedBytes / 1024 + (installedBytes % 1024 != 0 ? 1 : 0);
+    details.EstimatedSizeKb = static_cast<uint32_t>(std::min<uint64_t>(kb, UINT32_MAX));
+    char day[16];
+    std::snprintf(day, sizeof(day), "%04d%02d%02d", date.Year % 10000, date.Month % 100, date.Day % 100);
+    details.InstallDate = day;
+    return details;
 }

@@ -1,8 +1,11 @@
 // Where the uninstaller finds the installation: the log file, the uninstall
 // key below HKEY_LOCAL_MACHINE and the command that starts the uninstaller.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "uninstall/UninstallLog.h"
 
 // destinationDirectory and "Uninstall.log" joined by one backslash.
 std::string UninstallLogPath(const std::string& destinationDirectory);
@@ -23,8 +26,33 @@ std::vector<std::string> UninstallKeyNames(const std::string& appName);
 // finds the key that was created.
 std::string UninstallKeyPath(const std::string& appName);
 
-// The value "UninstallString": destinationDirectory and "TAUninstall.exe"
-// joined by one backslash (a typed D:\Games must not give D:\GamesTAUninstall.exe),
-// quoted when it holds a space, so that Windows does not start
-// C:\Program.exe instead.
+// destinationDirectory and "TAUninstall.exe" joined by one backslash (a
+// typed D:\Games must not give D:\GamesTAUninstall.exe).
+std::string UninstallerPath(const std::string& destinationDirectory);
+
+// The value "UninstallString": UninstallerPath, quoted when it holds a
+// space, so that Windows does not start C:\Program.exe instead.
 std::string UninstallCommand(const std::string& destinationDirectory);
+
+// The value "QuietUninstallString" that deployment tools run:
+// "UninstallerPath" /VERYSILENT.
+std::string QuietUninstallCommand(const std::string& destinationDirectory);
+
+// The values of the uninstall entry beside "DisplayName" and
+// "UninstallString" that deployment tools read.
+struct UninstallEntryDetails {
+    std::string QuietUninstallString;
+    std::string InstallLocation;
+    std::string Publisher;      // empty: the value is not written
+    uint32_t EstimatedSizeKb = 0;
+    std::string InstallDate;    // YYYYMMDD
+};
+
+// Every value setup writes into the entry: the uninstaller removes these and
+// leaves any other a program added itself.
+extern const char* const UninstallEntryValueNames[9];
+
+// installedBytes: the sizes of the files installed, rounded up to whole KB
+// (at most what a DWORD holds).
+UninstallEntryDetails ComposeEntryDetails(const std::string& destinationDirectory, const std::string& publisher,
+                                          uint64_t installedBytes, const LogDate& date);

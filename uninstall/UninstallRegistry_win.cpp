@@ -13,6 +13,10 @@ void SetStringValue(HKEY key, const char* name, const std::string& value) {
                    static_cast<DWORD>(value.size() + 1));
 }
 
+void SetDwordValue(HKEY key, const char* name, DWORD value) {
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+}
+
 // Creates or opens one key below parent; an empty name opens parent again.
 RegKey CreateKey(HKEY parent, const std::string& name) {
     HKEY created = nullptr;
@@ -24,7 +28,8 @@ RegKey CreateKey(HKEY parent, const std::string& name) {
 }
 }
 
-void WriteUninstallEntry(const std::string& appName, const std::string& uninstallCommand) {
+void WriteUninstallEntry(const std::string& appName, const std::string& uninstallCommand,
+                         const UninstallEntryDetails& details) {
     RegKey key = CreateKey(HKEY_LOCAL_MACHINE, UninstallRootKey);
     for (const std::string& name : UninstallKeyNames(appName)) {
         if (!key)
@@ -35,6 +40,14 @@ void WriteUninstallEntry(const std::string& appName, const std::string& uninstal
         return;
     SetStringValue(key.get(), "DisplayName", appName);
     SetStringValue(key.get(), "UninstallString", uninstallCommand);
+    SetStringValue(key.get(), "QuietUninstallString", details.QuietUninstallString);
+    SetStringValue(key.get(), "InstallLocation", details.InstallLocation);
+    if (!details.Publisher.empty())
+        SetStringValue(key.get(), "Publisher", details.Publisher);
+    SetStringValue(key.get(), "InstallDate", details.InstallDate);
+    SetDwordValue(key.get(), "EstimatedSize", details.EstimatedSizeKb);
+    SetDwordValue(key.get(), "NoModify", 1);
+    SetDwordValue(key.get(), "NoRepair", 1);
 }
 
 RegKey OpenUninstallKey(const std::vector<std::string>& names, size_t count, LONG& error) {

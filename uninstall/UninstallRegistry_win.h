@@ -7,11 +7,15 @@
 
 #include "windows/Handles_win.h"
 
+#include "uninstall/UninstallEntry.h"
+
 // Creates or opens the application's key below UninstallRootKey (named by
-// UninstallKeyNames) and sets "DisplayName" to the whole appName and
-// "UninstallString". Failures are not reported: the installation itself
-// succeeded.
-void WriteUninstallEntry(const std::string& appName, const std::string& uninstallCommand);
+// UninstallKeyNames) and sets "DisplayName" to the whole appName,
+// "UninstallString" and the details, with NoModify and NoRepair 1 (setup
+// can neither change nor repair an installation). Failures are not
+// reported: the installation itself succeeded.
+void WriteUninstallEntry(const std::string& appName, const std::string& uninstallCommand,
+                         const UninstallEntryDetails& details);
 
 // Opens the key of the first count names below UninstallRootKey, one name at
 // a time: a whole path might not pass the 8-bit registry calls. error is the

@@ -30,16 +30,6 @@ bool ScheduleInWininit(const std::string& path, std::string& reason) {
 }
 }
 
-std::string SystemErrorText(unsigned long error) {
-    char text[512] = "";
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                                        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof(text), nullptr);
-    std::string message(text, length < sizeof(text) ? length : 0);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
-        message.pop_back();
-    return message.empty() ? "error " + std::to_string(error) : message;
-}
-
 bool ScheduleDeletionAtRestart(const std::string& path, std::string& reason) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     const bool isDirectory = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "windows/SystemErrorText_win.h"
+
 #include "uninstall/RemovalReport.h"
 
 // A file that is already gone counts as removed, without a word. A
@@ -16,5 +18,3 @@ RemovalOutcome RemoveInstalledFile(const std::string& path, std::string& reason)
 // empty by then.
 bool ScheduleDeletionAtRestart(const std::string& path, std::string& reason);
 
-// The system's text for an error code, without its line end.
-std::string SystemErrorText(unsigned long error);

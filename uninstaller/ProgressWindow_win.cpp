@@ -1,6 +1,7 @@
 #include "uninstaller/ProgressWindow_win.h"
 
 #include "resources/resource.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 constexpr DWORD kShowAfterMs = 500;
@@ -54,7 +55,8 @@ void ProgressWindow::Create() {
 }
 
 void ProgressWindow::Show(size_t done, size_t total, const std::string& path) {
-    if (!window_ && GetTickCount() - started_ < kShowAfterMs)
+    // /VERYSILENT shows nothing at all.
+    if (IsVerySilentRun() || (!window_ && GetTickCount() - started_ < kShowAfterMs))
         return;
     if (!window_)
         Create();

@@ -21,8 +21,8 @@ bool IsEmpty(HKEY key) {
 bool RemoveUninstallEntry(const std::vector<std::string>& keyNames, std::string& reason) {
     LONG error = ERROR_SUCCESS;
     if (const RegKey own = OpenUninstallKey(keyNames, keyNames.size(), error)) {
-        RegDeleteValueA(own.get(), "DisplayName");
-        RegDeleteValueA(own.get(), "UninstallString");
+        for (const char* name : UninstallEntryValueNames)
+            RegDeleteValueA(own.get(), name);
         RegDeleteValueA(own.get(), LogDigestValue);
         RegDeleteValueA(own.get(), PendingLogDigestValue);
     }

@@ -7,6 +7,7 @@
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
 #include "windows/SystemLibrary_win.h"
+#include "windows/Unattended_win.h"
 
 const char SharedFileCaption[] = "Remove shared file?";
 
@@ -24,8 +25,9 @@ bool UserAgreesToRemove(const std::string& path) {
     const std::string text = "The system reports that no program uses the shared file\n\n" + path +
                              "\n\nany more. Other programs may still need it without having said so; keeping it "
                              "is the safe choice.\n\nDo you want to remove it?";
-    return MessageBoxA(nullptr, text.c_str(), SharedFileCaption,
-                       MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION | MB_SETFOREGROUND) == IDYES;
+    // Keeping it is the safe answer, and a silent run's.
+    return AskUser(nullptr, text, SharedFileCaption, MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION | MB_SETFOREGROUND,
+                   IDNO) == IDYES;
 }
 }
 

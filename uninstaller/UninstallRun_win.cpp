@@ -15,6 +15,7 @@
 #include "uninstaller/RegistryRemoval_win.h"
 #include "uninstaller/SharedFileRemoval_win.h"
 #include "windows/SystemPaths_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ const char kCaptionPrefix[] = "Uninstall ";
 const char kGenericCaption[] = "Uninstall";
 
 void Tell(const std::string& text, const std::string& caption, UINT icon) {
-    MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | icon | MB_SETFOREGROUND);
+    AskUser(nullptr, text, caption, MB_OK | icon | MB_SETFOREGROUND, IDOK);
 }
 
 bool IsDirectory(const std::string& path) {
@@ -231,8 +232,8 @@ UninstallResult RunUninstall(const std::string& programPath) {
     if (!LogMatchesItsDigest(bytes, log, logPath, programPath, caption))
         return {};
     const std::string question = "Do you want to remove " + appName + " and all of its components?";
-    if (MessageBoxA(nullptr, question.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) !=
-        IDYES)
+    // A silent run was asked for on purpose: that is its Yes.
+    if (AskUser(nullptr, question, caption, MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND, IDYES) != IDYES)
         return {UninstallExit::Cancelled, false};
 
     const RemovalReport report = Removal(log, plan, file, programPath, logPath, caption).Run();

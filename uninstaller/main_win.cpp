@@ -1,5 +1,6 @@
 // TAUninstall.exe: removes the installation that Uninstall.log beside it
-// records. It takes no options; Add/Remove Programs starts it from anywhere.
+// records. Add/Remove Programs starts it from anywhere; deployment tools add
+// /VERYSILENT or /SILENT and /LOG.
 #include <windows.h>
 
 #include <cstdlib>
@@ -7,17 +8,21 @@
 
 #include "uninstaller/SelfRemoval_win.h"
 #include "uninstaller/UninstallRun_win.h"
+#include "windows/RunStart_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
+#include "windows/Unattended_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Add/Remove Programs may start it from any directory.
     RestrictLibrarySearch();
     if (__argc == 4 && std::strcmp(__argv[1], CleanupSwitch) == 0)
         return RunSelfRemoval(__argv[2], __argv[3]);
+    if (const auto early = BeginRun(SwitchSet::Uninstaller, "Uninstall"))
+        return *early;
     const std::string program = ProgramPath();
     const UninstallResult result = RunUninstall(program);
     if (result.FinishedWork && !StartSelfRemoval(program))
         RemoveWithoutCopy(program);
-    return static_cast<int>(result.Exit);
+    return EndRun(static_cast<int>(result.Exit));
 }

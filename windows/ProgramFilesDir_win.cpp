@@ -3,13 +3,14 @@
 #include <windows.h>
 
 #include "windows/Handles_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 void ShowRegistryError(LONG error) {
     char text[256] = "";
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, static_cast<DWORD>(error),
                    MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof(text), nullptr);
-    MessageBoxA(nullptr, text, "Registry error", MB_OK);
+    TellUser(text, "Registry error");
 }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "pages/ChoiceRules.h"
+#include "script/SetupRecords.h"
 
 TEST(DestinationRules, FreeSpaceNeedsThreeCharactersAndNamesTheRoot) {
     EXPECT_FALSE(PathNamesDriveRoot(""));
@@ -32,4 +33,12 @@ TEST(ChoiceRules, PageTitleNamesTheApplication) {
     EXPECT_EQ(ChoicePageTitle("Demo [1.0] Setup", "Demo"), "Demo [1.0] Setup");
     EXPECT_EQ(ChoicePageTitle("", "Demo"), "Demo Setup");
     EXPECT_EQ(ChoicePageTitle("", ""), std::nullopt);
+}
+
+TEST(SectionsRules, CommandLineSelectsByExactNameOrRefusesUnknown) {
+    std::vector<SectionEntry> sections{{"Main", 1, "", 0}, {"Docs", 0, "", 1}, {"Extra Files", 0, "", 0}};
+    EXPECT_EQ(SelectSectionsByName(sections, {"Extra Files"}), std::nullopt);
+    EXPECT_EQ(sections[0].Selected + sections[1].Selected * 2 + sections[2].Selected * 4, 4);
+    EXPECT_EQ(SelectSectionsByName(sections, {"Docs", "docs"}), std::optional<std::string>("docs"));
+    EXPECT_EQ(sections[2].Selected, 1) << "a refusal changes nothing";
 }

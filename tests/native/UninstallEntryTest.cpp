@@ -44,3 +44,16 @@ TEST(UninstallEntry, KeyNamesAreCreatedOneByOne) {
     const std::vector<std::string> cut = UninstallKeyNames(std::string(300, 'N') + "\\" + std::string(256, 'M'));
     EXPECT_EQ(cut, std::vector<std::string>({std::string(255, 'N'), std::string(255, 'M')}));
 }
+
+TEST(UninstallEntry, DetailsForDeploymentTools) {
+    const UninstallEntryDetails details =
+        ComposeEntryDetails("C:\\Program Files\\Demo\\", "Tarvane", 2049, LogDate{3, 7, 2026});
+    EXPECT_EQ(details.QuietUninstallString, "\"C:\\Program Files\\Demo\\TAUninstall.exe\" /VERYSILENT");
+    EXPECT_EQ(QuietUninstallCommand("C:\\DEMO\\"), "\"C:\\DEMO\\TAUninstall.exe\" /VERYSILENT");
+    EXPECT_EQ(details.InstallLocation, "C:\\Program Files\\Demo\\");
+    EXPECT_EQ(details.Publisher, "Tarvane");
+    EXPECT_EQ(details.EstimatedSizeKb, 3u);
+    EXPECT_EQ(details.InstallDate, "20260307");
+    EXPECT_EQ(ComposeEntryDetails("C:\\D\\", "", 0, LogDate{}).EstimatedSizeKb, 0u);
+    EXPECT_EQ(ComposeEntryDetails("C:\\D\\", "", 1ull << 45, LogDate{}).EstimatedSizeKb, UINT32_MAX);
+}

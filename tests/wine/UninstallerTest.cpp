@@ -85,7 +85,7 @@ TEST(Uninstaller, RemovesTheRecordsInReverseAndKeepsSharedFilesOthersUse) {
     CountSharedInstallation(stillUsed, false);
     CountSharedInstallation(stillUsed, false);
     CountSharedInstallation(lastUser, false);
-    WriteUninstallEntry(kApp, "\"" + install.Program() + "\"");
+    WriteUninstallEntry(kApp, "\"" + install.Program() + "\"", UninstallEntryDetails{});
     const std::string sharedRecords = stillUsed + "\r\nSHARED\r\nNOAUTOREGSVR\r\n" + lastUser +
                                       "\r\nSHARED\r\nAUTOREGSVR\r\n" + uncounted + "\r\nSHARED\r\n";
     ASSERT_TRUE(WriteTextFile(install.Log(), Header() + NonShared(install.Program()) +
@@ -171,7 +171,7 @@ TEST(Uninstaller, CancelledBusyOrRefusedLogRemovesNothing) {
     ASSERT_TRUE(WriteTextFile(install.Log(), Header() + NonShared(install.directory.PathOf("a.txt")) + Registry()));
     // Without a digest only an entry that starts this program is trusted: a
     // log must not get around the digest by naming another key.
-    WriteUninstallEntry(kApp, "C:\\Other\\TAUninstall.exe");
+    WriteUninstallEntry(kApp, "C:\\Other\\TAUninstall.exe", UninstallEntryDetails{});
     {
         DialogWatcher watcher(Clicks({IDOK}));
         EXPECT_EQ(RunUninstall(install.Program()).Exit, UninstallExit::RefusedOrFailed);
@@ -182,7 +182,7 @@ TEST(Uninstaller, CancelledBusyOrRefusedLogRemovesNothing) {
                                     ", which does not start this uninstaller, so it cannot be trusted and nothing "
                                     "has been removed.");
     }
-    WriteUninstallEntry(kApp, install.Program());
+    WriteUninstallEntry(kApp, install.Program(), UninstallEntryDetails{});
     {
         DialogWatcher watcher(Clicks({IDNO}));
         EXPECT_EQ(RunUninstall(install.Program()).Exit, UninstallExit::Cancelled);

@@ -303,3 +303,19 @@ verify_stopped_run() {
         fail "UninstallString: $(uninstall_value Demo UninstallString)"
     end_prefix "$WINEPREFIX"
 }
+
+# prepare_shared_in_use: the medium's shared.dll (version 2.0) is to replace
+# system32's shared.dll (1.9), which another program holds loaded until the
+# prefix ends: the installation queues the replacement for the restart.
+prepare_shared_in_use() {
+    cp "$BUILD_DIR/fixtures/ver19.dll" "$WINEPREFIX/drive_c/windows/system32/shared.dll"
+    cp "$BUILD_DIR/fixtures/ver20.dll" "$MEDIUM/shared.dll"
+    write_script 'SetAppName("Demo")
+CreateSection("Main", "1", "0", "Main files")
+AddFile("[SP]\shared.dll", "[DP]", "Main", "1", "1", "0", "0", "1", "0", "")
+ShowCopy()
+'
+    run_wine "$BUILD_DIR/robot.exe" -e 'load-library "C:\\windows\\system32\\shared.dll"' -e 'timeout 600000' \
+        -e 'wait-process never.exe' >"$SCENARIO_DIR/holder.out" 2>&1 &
+    wait_until 30 grep -qs '^loaded library' "$SCENARIO_DIR/holder.out" || fail "the library was not loaded"
+}

@@ -1,0 +1,27 @@
+// The text of the run log that setup.exe and TAUninstall.exe write: one line
+// per event with its time stamp, and the default file name.
+#pragma once
+#include <cstdint>
+#include <string>
+
+struct LogTime {
+    int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
+};
+
+// "YYYY-MM-DD hh:mm:ss.mmm  event" and CR LF. Line breaks inside the event
+// (a message box's text) become " / ", so that every event stays one line.
+std::string RunLogLine(const LogTime& time, const std::string& event);
+
+// "Tarvane Setup Log YYYY-MM-DD #NNN.txt", the number at least three digits.
+std::string DefaultRunLogName(const LogTime& date, int number);
+
+// The names of the result bits of VerInstallFileA, joined by '|'
+// ("VIF_MISMATCH|VIF_SRCOLD"), "0" for none; unknown bits in hexadecimal.
+std::string VerInstallBitNames(uint32_t bits);
+
+enum class InstallVerdict : int;
+// What setup does after one answer of the installer, in words.
+const char* InstallVerdictText(InstallVerdict verdict);
+
+// The programs' version, as their version resources give it.
+extern const char ProgramVersionText[];

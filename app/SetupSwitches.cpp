@@ -1,0 +1,169 @@
+#include "app/SetupSwitches.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+enum class Takes { Nothing, Value, OptionalValue };
+
+enum class SwitchId { Silent, VerySilent, Dir, Group, NoIcons, Sections, Log, Ignored, Help };
+
+struct SwitchRow {
+    const char* Name; // upper case
+    SwitchId Id;
+    Takes Value;
+    bool UninstallerToo;
+};
+
+// Aliases are the names administrators know from other installers.
+constexpr SwitchRow kSwitches[] = {
+    {"SILENT", SwitchId::Silent, Takes::Nothing, true},
+    {"PASSIVE", SwitchId::Silent, Takes::Nothing, true},
+    {"VERYSILENT", SwitchId::VerySilent, Takes::Nothing, true},
+    {"QUIET", SwitchId::VerySilent, Takes::Nothing, true},
+    {"DIR", SwitchId::Dir, Takes::Value, false},
+    {"GROUP", SwitchId::Group, Takes::Value, false},
+    {"NOICONS", SwitchId::NoIcons, Takes::Nothing, false},
+    {"SECTIONS", SwitchId::Sections, Takes::Value, false},
+    {"LOG", SwitchId::Log, Takes::OptionalValue, true},
+    // Accepted out of habit: the silent modes never restart and never show a box.
+    {"NORESTART", SwitchId::Ignored, Takes::Nothing, true},
+    {"SUPPRESSMSGBOXES", SwitchId::Ignored, Takes::Nothing, true},
+    {"SP-", SwitchId::Ignored, Takes::Nothing, true},
+    {"?", SwitchId::Help, Takes::Nothing, true},
+    {"HELP", SwitchId::Help, Takes::Nothing, true},
+};
+
+std::string Upper(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string WithoutQuotes(const std::string& text) {
+    std::string result;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(result), [](char c) { return c != '"'; });
+    return result;
+}
+
+// "C:\..." or "\\server\share...": a path that does not depend on the
+// current directory or drive.
+bool IsFullPath(const std::string& path) {
+    const bool drive = path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
+                       path[2] == '\\';
+    const bool unc = path.size() > 2 && path[0] == '\\' && path[1] == '\\' && path[2] != '\\';
+    return drive || unc;
+}
+
+std::vector<std::string> SplitAtCommas(const std::string& list) {
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start <= list.size()) {
+        const size_t comma = std::min(list.find(',', start), list.size());
+        if (comma > start)
+            names.push_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return names;
+}
+
+// Applies one switch; false when its value is not acceptable.
+bool Apply(SwitchId id, const std::optional<std::string>& value, RunSwitches& switches) {
+    switch (id) {
+    case SwitchId::Silent:
+        // The quieter of two modes given wins.
+        if (switches.Mode != RunMode::VerySilent)
+            switches.Mode = RunMode::Silent;
+        return true;
+    case SwitchId::VerySilent:
+        switches.Mode = RunMode::VerySilent;
+        return true;
+    case SwitchId::Dir:
+        if (!IsFullPath(*value))
+            return false;
+        switches.Directory = value->back() == '\\' ? *value : *value + "\\";
+        return true;
+    case SwitchId::Group:
+        if (value->empty())
+            return false;
+        switches.Group = *value;
+        return true;
+    case SwitchId::NoIcons:
+        switches.NoIcons = true;
+        return true;
+    case SwitchId::Sections:
+        switches.Sections = SplitAtCommas(*value);
+        return true;
+    case SwitchId::Log:
+        if (value && value->empty())
+            return false;
+        switches.Log = value ? LogTarget::File : LogTarget::DefaultName;
+        switches.LogFile = value ? *value : std::string();
+        return true;
+    case SwitchId::Ignored:
+        return true;
+    case SwitchId::Help:
+        switches.Help = true;
+        return true;
+    }
+    return false;
+}
+
+bool ReadOne(const std::string& argument, SwitchSet set, RunSwitches& switches) {
+    const std::string text = WithoutQuotes(argument);
+    if (text.size() < 2 || (text[0] != '/' && text[0] != '-'))
+        return false;
+    const size_t equals = text.find('=');
+    const std::string name = Upper(text.substr(1, equals == std::string::npos ? std::string::npos : equals - 1));
+    std::optional<std::string> value;
+    if (equals != std::string::npos)
+        value = text.substr(equals + 1);
+    for (const SwitchRow& row : kSwitches) {
+        if (name != row.Name)
+            continue;
+        if (set == SwitchSet::Uninstaller && !row.UninstallerToo)
+            return false;
+        if ((row.Value == Takes::Nothing && value) || (row.Value == Takes::Value && !value))
+            return false;
+        return Apply(row.Id, value, switches);
+    }
+    return false;
+}
+
+} // namespace
+
+SwitchReading ReadSwitches(const std::vector<std::string>& arguments, SwitchSet set) {
+    SwitchReading reading;
+    for (const std::string& argument : arguments)
+        if (!ReadOne(argument, set, reading.Switches) && reading.Refused.empty())
+            reading.Refused = argument.empty() ? "\"\"" : argument;
+    return reading;
+}
+
+LogTarget EffectiveLogTarget(const RunSwitches& switches) {
+    if (switches.Log == LogTarget::None && switches.Mode != RunMode::Interactive)
+        return LogTarget::DefaultName;
+    return switches.Log;
+}
+
+std::string UsageText(SwitchSet set) {
+    std::string text =
+        "Switches (case does not matter, '-' may stand for '/'):\n\n"
+        "/SILENT or /PASSIVE\tno questions; the background and the progress are shown\n"
+        "/VERYSILENT or /QUIET\tnothing is shown at all\n"
+        "/LOG\t\ta new log in the temporary folder\n"
+        "/LOG=file\t\tthe log in this file\n";
+    if (set == SwitchSet::Setup)
+        text += "/DIR=path\t\tthe destination directory (a full path)\n"
+                "/GROUP=name\tthe program group\n"
+                "/NOICONS\t\tno program group and no shortcuts\n"
+                "/SECTIONS=a,b\tthe sections to install\n";
+    text += "/NORESTART, /SUPPRESSMSGBOXES, /SP-\taccepted, change nothing\n\n";
+    text += set == SwitchSet::Setup
+                ? "Exit codes: 0 done, 1602 cancelled, 1603 failed, 1618 another setup is running, "
+                  "1622 the log cannot be written, 1639 bad command line, 3010 done, restart needed."
+                : "Exit codes: 0 removed, 1 cancelled, 2 refused or failed, 1622 the log cannot be written, "
+                  "1639 bad command line, 3010 removed, restart needed.";
+    return text;
+}
