@@ -129,9 +129,8 @@ Checked<PayloadHeader> DecodeHeader(const std::string& bytes, uint64_t available
     h.FileCount = static_cast<uint32_t>(reader.Get(4));
     for (uint8_t& prop : h.LzmaProps)
         prop = static_cast<uint8_t>(reader.Get(1));
-    const uint32_t crc = UpdateCrc(0, bytes.data(), kPayloadHeaderSize - 4);
-    LeReader crcReader(bytes.substr(kPayloadHeaderSize - 4, 4));
-    if (crcReader.Get(4) != crc)
+    reader.Text(kPayloadHeaderSize - 4 - (8 + 8 + 8 + 4 + 4 + 8 + 8 + 8 + 4 + kLzmaPropsSize));
+    if (reader.Get(4) != UpdateCrc(0, bytes.data(), kPayloadHeaderSize - 4))
         return Refuse<PayloadHeader>(PayloadProblem::HeaderDamaged);
     uint64_t sum = 0;
     if (!AddsUp({kPayloadHeaderSize, h.IndexSize, h.LzmaPackedSize, h.StoredSize}, sum) || sum != h.PayloadSize ||
