@@ -127,11 +127,15 @@ PackExit RunPack(const std::vector<std::string>& args, const PackPlatformParts& 
         fs::remove(part, ignored);
         return Unpackable(err, written.Error);
     }
-    FileSource source(part);
-    const Checked<CheckedPayload> check = CheckPayload(source, [](uint64_t) {});
-    if (!check) {
+    PayloadProblem readBack;
+    {
+        // Closed before the rename: Windows renames no open file.
+        FileSource source(part);
+        readBack = CheckPayload(source, [](uint64_t) {}).Problem;
+    }
+    if (readBack != PayloadProblem::None) {
         fs::remove(part, ignored);
-        return Unpackable(err, std::string("the written bundle does not read back: ") + PayloadProblemText(check.Problem));
+        return Unpackable(err, std::string("the written bundle does not read back: ") + PayloadProblemText(readBack));
     }
     std::error_code renamed;
     fs::rename(part, options.Output, renamed);
