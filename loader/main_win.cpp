@@ -11,6 +11,7 @@
 #include "loader/OwnFileSource_win.h"
 #include "loader/UnpackProgress_win.h"
 #include "windows/PrivateFolder_win.h"
+#include "windows/ProcAddress_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
 
@@ -67,8 +68,11 @@ int Run(const Loader& loader) {
 
     const std::string parent = WindowsDirectory() + "\\TEMP";
     const uint64_t needed = UnpackedSize(payload.Value);
+    // Found at run time: the first Windows 95 lacks it (and then nothing is checked).
+    using FreeSpaceCall = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
+    const auto freeSpace = ProcAddress<FreeSpaceCall>(GetModuleHandleA("kernel32.dll"), "GetDiskFreeSpaceExA");
     ULARGE_INTEGER available{};
-    if (GetDiskFreeSpaceExA((parent + "\\").c_str(), &available, nullptr, nullptr) && available.QuadPart < needed)
+    if (freeSpace && freeSpace((parent + "\\").c_str(), &available, nullptr, nullptr) && available.QuadPart < needed)
         return loader.Fail(MissingSpaceText(parent.substr(0, 2), needed, available.QuadPart));
     // The access list and the random name come from advapi32, which the
     // loader does not import.

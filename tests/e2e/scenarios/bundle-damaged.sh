@@ -13,7 +13,7 @@ prepare() {
 CreateSection("Main", "1", "0", "Main files")
 AddFile("[SP]\files\ReadMe.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
 '"$SECTIONS_THEN_COPY" >"$SCENARIO_DIR/small/SetupScript.ini"
-    local good="$SCENARIO_DIR/good.exe" size loader
+    local good="$SCENARIO_DIR/good.exe" size loader name
     make_bundle "$good" "$SCENARIO_DIR/small"
     size=$(stat -c %s "$good") loader=$(loader_size)
     for name in index-flipped data-flipped end-flipped; do cp "$good" "$MEDIUM/$name.exe"; done
