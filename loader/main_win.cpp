@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include "loader/FolderSink_win.h"
-#include "loader/LeftoverRemoval_win.h"
 #include "loader/LoaderCommandLine.h"
 #include "loader/LoaderTexts.h"
 #include "loader/OwnFileSource_win.h"
@@ -97,9 +96,7 @@ int Run(const Loader& loader) {
         failure = "Setup cannot write its files to " + folder + ".";
     else if (!RunSetup(folder, loader.Tail, exitCode))
         failure = "Setup cannot start " + folder + "\\setup.exe.";
-    RemoveFolderTree(folder);
-    if (GetFileAttributesA(folder.c_str()) != INVALID_FILE_ATTRIBUTES)
-        ScheduleRemovalAtRestart(folder);
+    RemoveFolderTree(folder, Leftovers::RemoveAtRestart);
     return failure.empty() ? static_cast<int>(exitCode) : loader.Fail(failure);
 }
 

@@ -303,3 +303,15 @@ verify_stopped_run() {
         fail "UninstallString: $(uninstall_value Demo UninstallString)"
     end_prefix "$WINEPREFIX"
 }
+
+# robot_demo_walk: the robot accepts the demo's license and walks through
+# every page of the demo ($APP), with screenshots into the scenario's walk/.
+robot_demo_walk() {
+    cat <<ROBOT
+timeout 30000
+wait-process setup.exe
+wait-window class=#32770 title="Welcome to $APP"
+check text="I accept the license terms" 1
+walk "$(scenario_path walk)"
+ROBOT
+}

@@ -17,15 +17,7 @@ prepare() {
     plant_libraries "$MEDIUM"
 }
 
-robot_script() {
-    cat <<ROBOT
-timeout 30000
-wait-process setup.exe
-wait-window class=#32770 title="Welcome to $APP"
-check text="I accept the license terms" 1
-walk "$(scenario_path walk)"
-ROBOT
-}
+robot_script() { robot_demo_walk; }
 
 verify() {
     local dir="$WINEPREFIX/drive_c/Program Files/$APP" demo="$SCENARIO_DIR/demo"
