@@ -46,21 +46,22 @@ medium() {
 # ratio A B: A / B with three decimals.
 ratio() { python3 -c "import sys; print(f'{int(sys.argv[1]) / int(sys.argv[2]):.3f}')" "$1" "$2"; }
 
-# pack NAME DIR: packs DIR, prints sizes against xz -9 and the throughput.
+# pack NAME DIR: packs DIR, prints sizes against xz -9 and the throughput
+# (per second of processor time, user and system: the machine may be shared).
 pack() {
-    local name=$1 dir=$2 start end bundle loader input payload xz
-    start=$(date +%s.%N)
-    "$BUILD_ROOT/native/setuppack" --arch "$ARCH" --programs "$BUILD" -o "$WORK/$name.exe" "$dir" >"$WORK/$name.out" ||
-        { echo "$name: setuppack failed: $(cat "$WORK/$name.out")"; return 1; }
-    end=$(date +%s.%N)
+    local name=$1 dir=$2 times bundle loader input payload xz TIMEFORMAT='%U %S %R'
+    times=$({ time "$BUILD_ROOT/native/setuppack" --arch "$ARCH" --programs "$BUILD" -o "$WORK/$name.exe" "$dir" \
+        >"$WORK/$name.out"; } 2>&1) || { echo "$name: setuppack failed: $(cat "$WORK/$name.out")"; return 1; }
     bundle=$(stat -c %s "$WORK/$name.exe") loader=$(stat -c %s "$BUILD/bundleloader.exe")
     payload=$((bundle - loader))
     input=$(du -sb "$dir" | cut -f1)
     xz=$(tar -C "$dir" -cf - . | xz -9 -T1 | wc -c)
     echo "$name: $(find "$dir" -type f | wc -l) files, $input bytes; payload $payload, xz -9 of a tar $xz:" \
         "ratio $(ratio "$payload" "$xz") (target <= 1.10); with the loader $bundle"
-    python3 -c "import sys; print(f'{sys.argv[1]}: setuppack packed {int(sys.argv[2]) / 1048576 / (float(sys.argv[4]) - float(sys.argv[3])):.1f} MiB/s')" \
-        "$name" "$input" "$start" "$end"
+    python3 -c 'import sys
+user, system, real = map(float, sys.argv[3].split())
+print(f"{sys.argv[1]}: setuppack (native, ASan build) packed {int(sys.argv[2]) / 1048576 / (user + system):.1f} MiB"
+      f" per processor second ({user + system:.1f} s processor, {real:.1f} s wall)")' "$name" "$input" "$times"
 }
 
 bench_size() {
