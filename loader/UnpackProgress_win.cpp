@@ -30,8 +30,16 @@ LRESULT CALLBACK ProgressProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 } // namespace
 
-UnpackProgress::UnpackProgress(HINSTANCE instance, bool allowed, uint64_t total)
-    : instance_(instance), allowed_(allowed), total_(total ? total : 1), start_(GetTickCount()) {}
+UnpackProgress::UnpackProgress(HINSTANCE instance, bool allowed)
+    : instance_(instance), allowed_(allowed), start_(GetTickCount()) {}
+
+void UnpackProgress::Stage(const char* text, uint64_t total) {
+    text_ = text;
+    total_ = total ? total : 1;
+    shownPermille_ = -1;
+    if (label_)
+        SetWindowTextA(label_, text);
+}
 
 UnpackProgress::~UnpackProgress() {
     if (window_) {
@@ -58,8 +66,8 @@ void UnpackProgress::Update(uint64_t done) {
             allowed_ = false;
             return;
         }
-        CreateWindowExA(0, "STATIC", "Unpacking the setup files...", WS_CHILD | WS_VISIBLE, 16, 14, kWidth - 40, 20,
-                        window_, nullptr, instance_, nullptr);
+        label_ = CreateWindowExA(0, "STATIC", text_, WS_CHILD | WS_VISIBLE, 16, 14, kWidth - 40, 20, window_,
+                                 nullptr, instance_, nullptr);
         ShowWindow(window_, SW_SHOWNORMAL);
     }
     const int permille = static_cast<int>(done >= total_ ? 1000 : done * 1000 / total_);

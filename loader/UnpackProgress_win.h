@@ -8,20 +8,26 @@
 
 class UnpackProgress {
 public:
-    UnpackProgress(HINSTANCE instance, bool allowed, uint64_t total);
+    UnpackProgress(HINSTANCE instance, bool allowed);
     ~UnpackProgress();
     UnpackProgress(const UnpackProgress&) = delete;
     UnpackProgress& operator=(const UnpackProgress&) = delete;
 
-    // Records how far the work is, shows the window when it is due, and
+    // A new stage of the work (checking, unpacking): its text and how many
+    // bytes it goes through; the bar starts again.
+    void Stage(const char* text, uint64_t total);
+
+    // Records how far the stage is, shows the window when it is due, and
     // serves its messages.
     void Update(uint64_t done);
 
 private:
     HINSTANCE instance_;
     bool allowed_;
-    uint64_t total_;
+    uint64_t total_ = 1;
+    const char* text_ = "";
     DWORD start_;
     HWND window_ = nullptr;
+    HWND label_ = nullptr;
     int shownPermille_ = -1;
 };

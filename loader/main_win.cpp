@@ -4,6 +4,8 @@
 // own command line, removes the folder and ends with setup.exe's exit code.
 #include <windows.h>
 
+#include <optional>
+
 #include "loader/FolderSink_win.h"
 #include "loader/LoaderCommandLine.h"
 #include "loader/LoaderTexts.h"
@@ -25,8 +27,12 @@ struct Loader {
     HINSTANCE Instance;
     std::string Tail;
     Quietness Quiet;
+    // One window for checking and unpacking; it goes before a message box
+    // and before setup.exe starts.
+    std::optional<UnpackProgress> Progress;
 
-    int Fail(const std::string& text) const {
+    int Fail(const std::string& text) {
+        Progress.reset();
         if (Quiet == Quietness::Normal)
             MessageBoxA(nullptr, text.c_str(), kLoaderCaption, MB_OK | MB_ICONERROR);
         return kLoaderFailed;
@@ -56,12 +62,15 @@ bool RunSetup(const std::string& folder, const std::string& tail, DWORD& exitCod
     return GetExitCodeProcess(process.hProcess, &exitCode) != FALSE;
 }
 
-int Run(const Loader& loader) {
+int Run(Loader& loader) {
     OwnFileSource source(ProgramPath());
     if (!source)
         return loader.Fail(DamagedText(PayloadProblem::Truncated));
-    UnpackProgress checking(loader.Instance, loader.Quiet != Quietness::VerySilent, source.Size());
-    const Checked<CheckedPayload> payload = CheckPayload(source, [&checking](uint64_t done) { checking.Update(done); });
+    std::optional<UnpackProgress>& progress = loader.Progress;
+    progress.emplace(loader.Instance, loader.Quiet != Quietness::VerySilent);
+    progress->Stage("Checking the setup files...", source.Size());
+    const auto update = [&progress](uint64_t done) { progress->Update(done); };
+    const Checked<CheckedPayload> payload = CheckPayload(source, update);
     if (!payload)
         return loader.Fail(DamagedText(payload.Problem));
 
@@ -81,12 +90,10 @@ int Run(const Loader& loader) {
         return loader.Fail("Setup cannot make a folder of its own in " + parent + " to unpack its files.");
 
     FolderSink sink(folder);
-    UnpackOutcome outcome;
-    {
-        UnpackProgress unpacking(loader.Instance, loader.Quiet != Quietness::VerySilent, needed);
-        outcome = UnpackPayload(source, payload.Value, sink,
-                                [&unpacking](uint64_t done) { unpacking.Update(done); });
-    }
+    const PayloadHeader& header = payload.Value.Header;
+    progress->Stage("Unpacking the setup files...", header.LzmaUnpackedSize + header.StoredSize);
+    const UnpackOutcome outcome = UnpackPayload(source, payload.Value, sink, update);
+    progress.reset();
     sink.End();
     DWORD exitCode = kLoaderFailed;
     std::string failure;
@@ -105,5 +112,6 @@ int Run(const Loader& loader) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     RestrictLibrarySearch();
     const std::string tail = CommandTail(GetCommandLineA());
-    return Run(Loader{instance, tail, QuietnessOf(tail)});
+    Loader loader{instance, tail, QuietnessOf(tail), std::nullopt};
+    return Run(loader);
 }
