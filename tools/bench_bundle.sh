@@ -95,13 +95,16 @@ bench_install() {
     make_template_prefix "$WINEPREFIX" "$WORK/prefix.log" || { echo "no prefix"; return 1; }
     local round medium bundle
     for round in 1 2 3; do
+        mkdir -p "$WINEPREFIX/drive_c/bench/m$round" "$WINEPREFIX/drive_c/bench/b$round"
         medium=$(cd "$dir" && seconds run_wine setup.exe files "C:\\bench\\m$round")
         bundle=$(cd "$WORK" && seconds run_wine Install.exe files "C:\\bench\\b$round")
         echo "install round $round: from the medium ${medium}s, from the bundle ${bundle}s:" \
             "ratio $(python3 -c "import sys; print(f'{float(sys.argv[1]) / float(sys.argv[2]):.3f}')" "$bundle" "$medium") (target <= 1.30)"
     done
-    [ "$(ls "$WINEPREFIX/drive_c/bench/b3" | wc -l)" = "$(ls "$dir/files" | wc -l)" ] ||
-        echo "the bundle did not install every file"
+    for round in m3 b3; do
+        [ "$(ls "$WINEPREFIX/drive_c/bench/$round" | wc -l)" = "$(ls "$dir/files" | wc -l)" ] ||
+            echo "the run $round did not install every file"
+    done
 }
 
 build
