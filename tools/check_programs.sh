@@ -1,14 +1,17 @@
 #!/bin/bash
 # What the shipped programs of the given Windows builds (setup.exe,
-# TAUninstall.exe, setupcheck.exe, those that exist) declare about themselves:
+# TAUninstall.exe, setupcheck.exe, setuppack.exe and the bundle loader
+# bundleloader.exe, those that exist) declare about themselves:
 # - their import tables name only the system's known libraries, which Windows
 #   never looks for beside the program: kernel32, user32, gdi32, advapi32 and
 #   msvcrt (the system's C runtime, from which MinGW's static runtime takes
 #   some functions); every other library is loaded at run time from the
 #   system directory;
 # - their manifests ask for the execution level of the program (an
-#   administrator for setup.exe and TAUninstall.exe, the caller's rights for
-#   setupcheck.exe) and carry no common-controls 6 dependency.
+#   administrator for setup.exe, TAUninstall.exe and the loader, the caller's
+#   rights for setupcheck.exe and setuppack.exe) and carry no common-controls
+#   6 dependency;
+# - they carry no symbols (stripped), and the loader stays under 150 KB.
 #
 # Usage: tools/check_programs.sh BUILD_DIR...  (build/mingw, build/mingw64)
 # Prints each program with its imports and level; exits 1 when one is wrong
@@ -16,7 +19,8 @@
 set -uo pipefail
 
 ALLOWED='^(kernel32|user32|gdi32|advapi32|msvcrt)\.dll$'
-declare -A LEVEL=([setup.exe]=requireAdministrator [TAUninstall.exe]=requireAdministrator [setupcheck.exe]=asInvoker)
+declare -A LEVEL=([setup.exe]=requireAdministrator [TAUninstall.exe]=requireAdministrator [setupcheck.exe]=asInvoker
+    [bundleloader.exe]=requireAdministrator [setuppack.exe]=asInvoker)
 
 # imported_libraries EXE: the DLL names of its import table, lower case.
 imported_libraries() {
@@ -49,6 +53,14 @@ for dir in "$@"; do
         fi
         if [ "$level" != "${LEVEL[$program]}" ]; then
             echo "WRONG LEVEL of $exe: '$level', not ${LEVEL[$program]}"
+            status=1
+        fi
+        if x86_64-w64-mingw32-objdump -f "$exe" | grep -q HAS_SYMS; then
+            echo "NOT STRIPPED: $exe"
+            status=1
+        fi
+        if [ "$program" = bundleloader.exe ] && (($(stat -c %s "$exe") >= 150000)); then
+            echo "TOO LARGE: $exe is $(stat -c %s "$exe") bytes"
             status=1
         fi
         if strings "$exe" | grep -q 'Microsoft.Windows.Common-Controls'; then

@@ -1,6 +1,8 @@
 #!/bin/bash
-# Runs setup.exe on examples/demo under Wine: the i686 build under 32-bit Wine
-# where the host executes 32-bit code, else the x86_64 build under 64-bit Wine
+# Runs setup.exe on examples/demo under Wine, and packs the demo into one
+# program with setuppack.exe (printing its size beside the medium's): the
+# i686 build under 32-bit Wine where the host executes 32-bit code, else the
+# x86_64 build under 64-bit Wine
 # (TEST_ARCH=32 or 64 forces one; the first line of output says which).
 # With DISPLAY set, the wizard appears on that display for you to use.
 # Without one (or with DEMO_HEADLESS=1) it runs on a private Xvfb, the robot
@@ -21,7 +23,7 @@ MEDIUM="$DEMO/medium"
 build_setup() {
     echo "building setup.exe"
     cmake --preset "$MINGW_PRESET" -B "$BUILD" >"$DEMO/build.log" 2>&1 &&
-        cmake --build "$BUILD" -j"$(nproc)" --target setup robot TAUninstall >>"$DEMO/build.log" 2>&1 ||
+        cmake --build "$BUILD" -j"$(nproc)" --target setup robot TAUninstall setuppack bundleloader >>"$DEMO/build.log" 2>&1 ||
         { echo "build failed (log: $DEMO/build.log)"; return 1; }
 }
 
@@ -38,6 +40,15 @@ prepare_prefix() {
     [ -f "$PREFIX/system.reg" ] && return 0
     echo "making the Wine prefix $PREFIX"
     make_template_prefix "$PREFIX" "$DEMO/prefix.log"
+}
+
+# The demo as one program, $DEMO/DemoSetup.exe, packed by setuppack.exe;
+# its size beside the medium's.
+build_bundle() {
+    run_wine "$BUILD/setuppack.exe" -o "$(windows_path "$DEMO/DemoSetup.exe")" "$(windows_path "$MEDIUM")" \
+        >"$DEMO/setuppack.out" 2>&1 || { echo "setuppack failed (log: $DEMO/setuppack.out)"; return 1; }
+    echo "bundle: $DEMO/DemoSetup.exe, $(stat -c %s "$DEMO/DemoSetup.exe") bytes;" \
+        "the medium: $(du -sb "$MEDIUM" | cut -f1) bytes in $(find "$MEDIUM" -type f | wc -l) files"
 }
 
 run_setup() {
@@ -75,6 +86,7 @@ run_headless() {
     trap 'end_prefix "$PREFIX"; stop_xvfb' EXIT
     start_xvfb 1024x768x24 || return 1
     prepare_prefix || return 1
+    build_bundle
     rm -f "$DEMO"/*.png "$DEMO"/*.bmp
     end_prefix "$PREFIX"
     snapshot_prefix "$DEMO/before.snapshot"
@@ -128,6 +140,7 @@ main() {
     prepare_medium
     if [ -n "${DISPLAY:-}" ] && [ -z "${DEMO_HEADLESS:-}" ]; then
         prepare_prefix || exit 1
+        build_bundle
         run_watched
     else
         run_headless

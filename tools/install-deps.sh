@@ -15,6 +15,9 @@ PACKAGES=(
     xvfb xauth x11-utils                     # a display for the windows
     imagemagick                              # screenshots (import) and pixel reads
     mscompress                               # SZDD-compressed test fixtures
+    lzma-dev                                 # the LZMA SDK's C encoder and decoder (setuppack, the loader)
+    zlib1g-dev libz-mingw-w64-dev            # CRC-32 of the bundles, native and Windows
+    osslsigncode openssl                     # signing a bundle with a throwaway certificate in tests
     python3                                  # e2e helpers
 )
 

@@ -80,7 +80,12 @@ std::string MakePrivateFolder(const std::string& parent, const std::string& pref
     return std::string();
 }
 
-void RemoveFolderTree(const std::string& folder) {
+void RemoveFolderTree(const std::string& folder, Leftovers leftovers) {
+    // A delayed move to nowhere deletes at the next restart (NT only).
+    const auto orAtRestart = [leftovers](BOOL removed, const std::string& path) {
+        if (!removed && leftovers == Leftovers::RemoveAtRestart)
+            MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    };
     WIN32_FIND_DATAA found;
     const FindHandle search(FindFirstFileA((folder + "\\*").c_str(), &found));
     if (search) {
@@ -93,12 +98,12 @@ void RemoveFolderTree(const std::string& folder) {
             if (attributes & FILE_ATTRIBUTE_READONLY)
                 SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
             if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA(path.c_str());
+                orAtRestart(DeleteFileA(path.c_str()), path);
             else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-                RemoveDirectoryA(path.c_str());
+                orAtRestart(RemoveDirectoryA(path.c_str()), path);
             else
-                RemoveFolderTree(path);
+                RemoveFolderTree(path, leftovers);
         } while (FindNextFileA(search.get(), &found));
     }
-    RemoveDirectoryA(folder.c_str());
+    orAtRestart(RemoveDirectoryA(folder.c_str()), folder);
 }

@@ -16,7 +16,11 @@ uint64_t RandomBits();
 // folder could be made (or, on NT, none with the protecting access list).
 std::string MakePrivateFolder(const std::string& parent, const std::string& prefix);
 
+// What RemoveFolderTree does with what it cannot delete (a file in use).
+enum class Leftovers { Stay, RemoveAtRestart };
+
 // Removes the folder with every file and folder in it; what cannot be
-// deleted stays. A junction or other reparse point inside is removed as a
-// link and never followed.
-void RemoveFolderTree(const std::string& folder);
+// deleted stays, or is scheduled for deletion at the next restart (contents
+// before their folder). A junction or other reparse point inside is removed
+// as a link and never followed.
+void RemoveFolderTree(const std::string& folder, Leftovers leftovers = Leftovers::Stay);

@@ -319,3 +319,15 @@ ShowCopy()
         -e 'wait-process never.exe' >"$SCENARIO_DIR/holder.out" 2>&1 &
     wait_until 30 grep -qs '^loaded library' "$SCENARIO_DIR/holder.out" || fail "the library was not loaded"
 }
+
+# robot_demo_walk: the robot accepts the demo's license and walks through
+# every page of the demo ($APP), with screenshots into the scenario's walk/.
+robot_demo_walk() {
+    cat <<ROBOT
+timeout 30000
+wait-process setup.exe
+wait-window class=#32770 title="Welcome to $APP"
+check text="I accept the license terms" 1
+walk "$(scenario_path walk)"
+ROBOT
+}

@@ -42,7 +42,8 @@ start_robot() {
 }
 
 start_program() {
-    cp "$BUILD_DIR/$PROGRAM" "$MEDIUM/"
+    # A program that prepare put in the medium (a bundle) is started as it is.
+    [ -f "$MEDIUM/$PROGRAM" ] || cp "$BUILD_DIR/$PROGRAM" "$MEDIUM/"
     (cd "$MEDIUM" && exec "${WINE_LOCALE[@]}" wine "$PROGRAM" "${PROGRAM_ARGS[@]}") \
         >"$SCENARIO_DIR/program.out" 2>"$SCENARIO_DIR/program.err" &
     PROGRAM_PID=$!

@@ -15,15 +15,7 @@ prepare() {
     snapshot_prefix "$SCENARIO_DIR/before.snapshot"
 }
 
-robot_script() {
-    cat <<ROBOT
-timeout 30000
-wait-process setup.exe
-wait-window class=#32770 title="Welcome to $APP"
-check text="I accept the license terms" 1
-walk "$(scenario_path walk)"
-ROBOT
-}
+robot_script() { robot_demo_walk; }
 
 # Only kernel32, user32, gdi32, advapi32 and the C runtime at load time.
 check_imports() {

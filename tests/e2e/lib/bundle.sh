@@ -1,0 +1,44 @@
+# Bundles made by setuppack.exe of the build under test, and what a bundle
+# leaves behind.
+# shellcheck source=/dev/null
+source "$E2E_LIB/copy.sh" # windows_temp_dir
+
+# make_bundle OUTPUT MEDIUM [OPTION...]: packs MEDIUM into OUTPUT (Unix
+# paths); the programs come from the build folder.
+make_bundle() {
+    local output=$1 medium=$2
+    shift 2
+    run_wine "$BUILD_DIR/setuppack.exe" "$@" -o "$(windows_path "$output")" "$(windows_path "$medium")" \
+        >"$SCENARIO_DIR/setuppack.out" 2>&1 || fail "setuppack: $(tr -d '\r' <"$SCENARIO_DIR/setuppack.out" | tail -n 2)"
+}
+
+# The loaders' extraction folders still below the Windows TEMP folder.
+extraction_folders() { find "$(windows_temp_dir)" -maxdepth 1 -name 'TarvaneSetup-*' -printf '%f\n' 2>/dev/null; }
+
+expect_no_extraction_folder() {
+    [ -z "$(extraction_folders)" ] || fail "extraction folder left: $(extraction_folders | tr '\n' ' ')"
+}
+
+# flip_byte FILE OFFSET: the byte at OFFSET (negative: from the end) with
+# its lowest bit changed.
+flip_byte() {
+    python3 -c 'import sys
+path, at = sys.argv[1], int(sys.argv[2])
+data = bytearray(open(path, "rb").read())
+data[at] ^= 1
+open(path, "wb").write(data)' "$1" "$2"
+}
+
+# The size of the build's loader: where a bundle's payload starts.
+loader_size() { stat -c %s "$BUILD_DIR/bundleloader.exe"; }
+
+# run_bundle_quietly BUNDLE EXPECTED_EXIT: starts the bundle with
+# /VERYSILENT, which must show no window (a box would wait until the time
+# limit), and checks its exit code.
+run_bundle_quietly() {
+    local code
+    (cd "$(dirname "$1")" && timeout 60 "${WINE_LOCALE[@]}" wine "$(basename "$1")" /VERYSILENT) \
+        >>"$SCENARIO_DIR/quiet.out" 2>&1
+    code=$?
+    [ "$code" -eq $(($2 & 255)) ] || fail "$(basename "$1") ended with $code, expected $(($2 & 255))"
+}
