@@ -7,6 +7,7 @@
 #include "app/WininitCheck_win.h"
 #include "install/AssemblyFolder_win.h"
 #include "pages/PageHook_win.h"
+#include "rollback/Recovery_win.h"
 #include "script/Commands.h"
 #include "windows/AnsiCharClass_win.h"
 #include "windows/ComPtr_win.h"
@@ -87,6 +88,7 @@ void DrainMessages() {
 
 int RunSetup(HINSTANCE instance) {
     const RunAssemblyFolderScope assemblyFolder;
+    RecoverInterruptedRuns();
     SetupState& state = TheState();
     state.IsNT = PlatformId() == VER_PLATFORM_WIN32_NT ? 1 : 0;
     if (!state.IsNT && !CheckWininit())

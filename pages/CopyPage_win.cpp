@@ -6,6 +6,8 @@
 #include "install/CopyRun_win.h"
 #include "pages/PageHook_win.h"
 #include "resources/resource.h"
+#include "rollback/RunJournal_win.h"
+#include "rollback/UndoMessage_win.h"
 #include "script/PageNames.h"
 #include "uninstall/LogFileSink_win.h"
 #include "uninstall/UninstallEntry.h"
@@ -23,7 +25,9 @@ void TellLogWriteFailed() {
 }
 
 void OpenUninstallLog(SetupState& state) {
-    std::unique_ptr<ByteSink> sink = CreateLogFileSink(UninstallLogPath(state.Variables.Get("DP")));
+    const std::string path = UninstallLogPath(state.Variables.Get("DP"));
+    JournalFile(path, FileChange::WrittenInPlace);
+    std::unique_ptr<ByteSink> sink = CreateLogFileSink(path);
     if (!sink) {
         MessageBoxA(nullptr, "UNINSTALL WILL NOT BE AVAILABLE, BECAUSE LOG FILE COULD NOT BE CREATED!",
                     "UNEXPECTED ERROR", MB_OK);
@@ -38,6 +42,10 @@ void OpenUninstallLog(SetupState& state) {
 void InstallEverything(HWND page) {
     SetupState& state = TheState();
     const std::string destination = state.Variables.Get("DP");
+    // Every change from here on is journaled first, so that a run that
+    // stops, or is killed, can be undone.
+    OpenRunJournal();
+    JournalNewDirectory(destination);
     CreateDirectoryA(destination.c_str(), nullptr);
     OpenUninstallLog(state);
 
@@ -45,14 +53,21 @@ void InstallEverything(HWND page) {
     SendDlgItemMessageA(page, IDC_COPY_SECTION_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, high));
     RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
-    if (RunCopy())
+    if (RunCopy()) {
+        // A stopped run is undone, as the quit confirmation promises.
+        state.UninstallLogStream.Close();
+        if (RunJournalOpen())
+            ShowUndoMessage(UndoOccasion::StoppedRun, UndoOpenRun());
         QuitSetup(QuitMode::AtOnce);
+        return;
+    }
 
-    // Also after a stop, so that the uninstaller can take away what was installed.
     const std::string appName = state.Variables.Get("APPNAME");
     state.UninstallLogStream.WriteRegistrySection(UninstallKeyPath(appName));
+    JournalRegistryKey(HKEY_LOCAL_MACHINE, UninstallKeyPath(appName));
     WriteUninstallEntry(appName, UninstallCommand(state.Variables.Get("DP")));
     state.UninstallLogStream.Close();
+    CommitRunJournal();
 }
 
 } // namespace

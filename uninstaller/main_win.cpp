@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "rollback/Recovery_win.h"
 #include "uninstaller/SelfRemoval_win.h"
 #include "uninstaller/UninstallRun_win.h"
 #include "windows/SystemLibrary_win.h"
@@ -15,6 +16,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     RestrictLibrarySearch();
     if (__argc == 4 && std::strcmp(__argv[1], CleanupSwitch) == 0)
         return RunSelfRemoval(__argv[2], __argv[3]);
+    RecoverInterruptedRuns();
     const std::string program = ProgramPath();
     const UninstallResult result = RunUninstall(program);
     if (result.FinishedWork && !StartSelfRemoval(program))

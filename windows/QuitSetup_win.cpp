@@ -2,13 +2,22 @@
 
 #include <windows.h>
 
+namespace {
+bool quitConfirmed = false;
+}
+
 bool QuitSetup(QuitMode mode) {
-    // The message speaks of deleting the application; nothing is deleted or
-    // undone here, files already installed stay.
+    // During the copy run the quit stops the run, which is then undone (see
+    // the copy page); before it nothing has been changed.
     if (mode == QuitMode::Ask &&
         MessageBoxA(nullptr, "Are you really sure to quit setup? The application will be deleted if you click on Yes",
                     "Quit setup", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
+    quitConfirmed = true;
     PostQuitMessage(static_cast<int>(mode));
     return true;
+}
+
+bool QuitConfirmed() {
+    return quitConfirmed;
 }
