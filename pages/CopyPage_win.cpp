@@ -58,7 +58,9 @@ void InstallEverything(HWND page) {
         state.UninstallLogStream.Close();
         if (RunJournalOpen())
             ShowUndoMessage(UndoOccasion::StoppedRun, UndoOpenRun());
-        QuitSetup(QuitMode::AtOnce);
+        // A quit the user confirmed keeps its own exit code.
+        if (!QuitConfirmed())
+            QuitSetup(QuitMode::AtOnce);
         return;
     }
 

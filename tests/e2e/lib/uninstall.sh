@@ -3,12 +3,22 @@
 # Windows starts it, and a simulated restart. Needs wine.sh and wait.sh.
 
 # snapshot_prefix FILE: the prefix's file tree below drive_c (directories,
-# and files with their sizes) and its registry as "key|value" lines, sorted.
-# The prefix must be idle (end_prefix), so that the registry is on disk.
+# and files with their sizes; with SNAPSHOT_BYTES=1 also their modification
+# times and a digest of their bytes) and its registry as "key|value" lines,
+# sorted. The prefix must be idle (end_prefix), so that the registry is on
+# disk.
 snapshot_prefix() {
     {
-        (cd "$WINEPREFIX/drive_c" && find . -mindepth 1 \( -type d -printf 'dir %p\n' \) -o \
-            \( -type f -printf 'file %p %s\n' \) -o -printf 'other %p\n')
+        if [ -n "${SNAPSHOT_BYTES:-}" ]; then
+            (cd "$WINEPREFIX/drive_c" && find . -mindepth 1 \( -type d -printf 'dir %p\n' \) -o \
+                \( -type f -o -printf 'other %p\n' \)
+            find . -type f -print0 | while IFS= read -r -d '' path; do
+                printf 'file %s %s %s\n' "$path" "$(stat -c '%s %Y %A' "$path")" "$(md5sum <"$path" | cut -c1-32)"
+            done)
+        else
+            (cd "$WINEPREFIX/drive_c" && find . -mindepth 1 \( -type d -printf 'dir %p\n' \) -o \
+                \( -type f -printf 'file %p %s\n' \) -o -printf 'other %p\n')
+        fi
         local hive
         for hive in system user userdef; do
             # Key lines carry a change time, and "#time=" lines follow them.
