@@ -178,7 +178,7 @@ void CommitRunJournal() {
     // leaves a folder of no consequence, never a half journal to undo.
     RemoveOpenRun(folder);
     CloseJournal();
-    RemoveFolderTree(folder);
+    RemoveJournalFolder(folder);
 }
 
 UndoReport UndoOpenRun() {

@@ -7,6 +7,7 @@
 #include "rollback/OpenRuns_win.h"
 #include "rollback/RegistryState_win.h"
 #include "rollback/UndoPlan.h"
+#include "windows/FindFiles_win.h"
 #include "windows/Platform_win.h"
 #include "windows/PrivateFolder_win.h"
 #include "windows/ProcAddress_win.h"
@@ -174,6 +175,16 @@ private:
 
 } // namespace
 
+void RemoveJournalFolder(const std::string& folder) {
+    RemoveFolderTree(folder);
+    if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return;
+    ForEachMatchingFile(folder + "\\*", [&](const std::string& name, bool) {
+        MoveAtRestart(folder + "\\" + name, std::string());
+    });
+    MoveAtRestart(folder, std::string());
+}
+
 FileHandle ClaimJournal(const std::string& folder) {
     return FileHandle(CreateFileA((folder + "\\" + kJournalFileName).c_str(), GENERIC_READ | GENERIC_WRITE,
                                   FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -185,6 +196,6 @@ UndoReport UndoJournal(const std::string& folder, FileHandle journal) {
         undo.Run(action);
     journal.reset();
     RemoveOpenRun(folder);
-    RemoveFolderTree(folder);
+    RemoveJournalFolder(folder);
     return undo.Report;
 }

@@ -21,5 +21,10 @@ extern const char kJournalFileName[];
 // running it again finishes it.
 UndoReport UndoJournal(const std::string& folder, FileHandle journal);
 
+// Removes a journal folder; a file still in use (a backup linked to a
+// library that another program has loaded) and the folder go at the next
+// restart.
+void RemoveJournalFolder(const std::string& folder);
+
 // Opens folder's journal that way; an invalid handle when a live run holds it.
 FileHandle ClaimJournal(const std::string& folder);
