@@ -17,7 +17,6 @@
 source "$E2E_LIB/copy.sh"
 source "$E2E_LIB/uninstall.sh"
 
-UNDO_TEXT="The installation was stopped. Setup has undone all its changes: the application was not installed and nothing was changed."
 RECOVERY_TEXT="An earlier installation was interrupted before it ended. Setup has undone all its changes: the application was not installed and nothing was changed."
 SYSTEM_DIR_IN_PREFIX=drive_c/windows/system32
 SHARED_DLLS='HKLM\Software\Microsoft\Windows\CurrentVersion\SharedDLLs'
@@ -113,7 +112,7 @@ wait-gone'
         return ;;
     esac
     printf 'wait-window class=#32770 title=Setup\nexpect-text id=0xFFFF %s\nclick text=OK\nwait-exit\n' \
-        "$(robot_word "$UNDO_TEXT")"
+        "$(robot_word "$UNDONE_TEXT")"
 }
 
 # The next start of setup.exe, from another medium whose script does
