@@ -12,7 +12,7 @@
 enum class RecordKind : uint8_t {
     FileCreated = 1,       // Path did not exist
     FileReplaced = 2,      // Path existed; Backup holds its bytes, Attributes and times its state
-    DirectoryMade = 3,     // Path did not exist
+    DirectoryMade = 3,     // Path did not exist; nothing inside it gets records of its own
     RegistryValue = 4,     // Root\Path value Name: Existed, Type, Data before the change
     RegistryKey = 5,       // Root\Path: all its values before the change (Data, see EncodeValueList)
     LibraryRegistered = 6, // Path's DllRegisterServer is about to run; Existed: the file was there before

@@ -21,6 +21,7 @@ bool InJournalPlace(const std::string& folder) {
 } // namespace
 
 void RecoverInterruptedRuns() {
+    RemoveEmptyJournalFolders();
     for (const std::string& folder : OpenRuns()) {
         if (!InJournalPlace(folder) || GetFileAttributesA((folder + "\\" + kJournalFileName).c_str()) == INVALID_FILE_ATTRIBUTES) {
             RemoveOpenRun(folder);

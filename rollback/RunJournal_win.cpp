@@ -1,6 +1,7 @@
 #include "rollback/RunJournal_win.h"
 
 #include <set>
+#include <vector>
 
 #include "rollback/JournalRecord.h"
 #include "rollback/OpenRuns_win.h"
@@ -11,12 +12,11 @@
 
 namespace {
 
-const char kFolderPrefix[] = "Undo-";
-
 struct OpenJournal {
     std::string Folder;
     FileHandle File;
     std::set<std::string> Journaled; // targets with a record: the first keeps the state before the run
+    std::vector<std::string> MadeFolders; // folded, each ending in a backslash
     unsigned NextBackup = 1;
 };
 
@@ -39,11 +39,26 @@ void Write(const JournalRecord& record) {
                              "not be undone completely.", "Setup", MB_OK | MB_ICONWARNING);
 }
 
+std::string Folded(const std::string& text) {
+    std::string folded = text;
+    CharUpperBuffA(folded.data(), static_cast<DWORD>(folded.size()));
+    return folded;
+}
+
 // True the first time a target is journaled in this run.
 bool FirstTime(const std::string& target) {
-    std::string folded = target;
-    CharUpperBuffA(folded.data(), static_cast<DWORD>(folded.size()));
-    return Journal().Journaled.insert(folded).second;
+    return Journal().Journaled.insert(Folded(target)).second;
+}
+
+// Everything inside a folder this run made is the run's own: the folder's
+// undo removes it whole, so nothing in it needs a record (and a first
+// installation pays for one record per folder, not per file).
+bool InsideMadeFolder(const std::string& path) {
+    const std::string folded = Folded(path);
+    for (const std::string& folder : Journal().MadeFolders)
+        if (folded.compare(0, folder.size(), folder) == 0)
+            return true;
+    return false;
 }
 
 uint64_t Joined(const FILETIME& time) {
@@ -74,6 +89,7 @@ void CloseJournal() {
     OpenJournal& journal = Journal();
     journal.File.reset();
     journal.Journaled.clear();
+    journal.MadeFolders.clear();
     journal.Folder.clear();
 }
 
@@ -87,7 +103,7 @@ bool OpenRunJournal() {
     OpenJournal& journal = Journal();
     if (journal.File)
         return true;
-    journal.Folder = MakePrivateFolder(WindowsDirectory() + "\\TEMP", kFolderPrefix);
+    journal.Folder = MakePrivateFolder(WindowsDirectory() + "\\TEMP", kJournalFolderPrefix);
     if (journal.Folder.empty())
         return false;
     journal.File.reset(CreateFileA((journal.Folder + "\\" + kJournalFileName).c_str(), GENERIC_WRITE,
@@ -103,7 +119,7 @@ bool OpenRunJournal() {
 }
 
 void JournalFile(const std::string& path, FileChange change) {
-    if (!RunJournalOpen() || !FirstTime("F" + path))
+    if (!RunJournalOpen() || InsideMadeFolder(path) || !FirstTime("F" + path))
         return;
     JournalRecord record;
     record.Path = path;
@@ -121,12 +137,17 @@ void JournalFile(const std::string& path, FileChange change) {
 }
 
 void JournalNewDirectory(const std::string& path) {
-    if (!RunJournalOpen() || GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES || !FirstTime("D" + path))
+    if (!RunJournalOpen() || GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES || InsideMadeFolder(path) ||
+        !FirstTime("D" + path))
         return;
     JournalRecord record;
     record.Kind = RecordKind::DirectoryMade;
     record.Path = path;
     Write(record);
+    std::string folder = Folded(path);
+    if (folder.empty() || folder.back() != '\\')
+        folder += '\\';
+    Journal().MadeFolders.push_back(folder);
 }
 
 void JournalRegistryValue(HKEY root, const std::string& key, const std::string& name) {

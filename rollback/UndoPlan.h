@@ -12,7 +12,7 @@ enum class UndoStep {
     DeleteFile,      // a file this run created
     RestoreFile,     // a file this run replaced: its backup goes back, with attributes and times
     RegisterAgain,   // a library this run replaced and registered: the restored one registers again
-    RemoveDirectory, // a folder this run made, when it is empty
+    RemoveDirectory, // a folder this run made, with everything in it
     RestoreValue,    // a registry value: its old type and bytes, or gone
     RestoreKey,      // a registry key: exactly its old values, or gone when it did not exist
 };

@@ -15,6 +15,7 @@
 #include "windows/SystemPaths_win.h"
 
 const char kJournalFileName[] = "journal";
+const char kJournalFolderPrefix[] = "Undo-";
 
 namespace {
 
@@ -75,8 +76,8 @@ public:
             RestoreFile(record);
             break;
         case UndoStep::RemoveDirectory:
-            // A folder that holds files of others stays.
-            RemoveDirectoryA(record.Path.c_str());
+            // The folder did not exist before the run: all in it is the run's.
+            RemoveFolderTree(record.Path);
             break;
         case UndoStep::RestoreValue:
             RestoreValue(record);
@@ -179,10 +180,22 @@ void RemoveJournalFolder(const std::string& folder) {
     RemoveFolderTree(folder);
     if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES)
         return;
-    ForEachMatchingFile(folder + "\\*", [&](const std::string& name, bool) {
-        MoveAtRestart(folder + "\\" + name, std::string());
+    ForEachMatchingFile(folder + "\\*", [&](const std::string& name, bool isDirectory) {
+        if (!isDirectory)
+            MoveAtRestart(folder + "\\" + name, std::string());
     });
-    MoveAtRestart(folder, std::string());
+    // Wininit.exe deletes files only; on Windows 95, 98 and ME the empty
+    // folder goes at the next start of setup (RemoveEmptyJournalFolders).
+    if (PlatformId() == VER_PLATFORM_WIN32_NT)
+        MoveAtRestart(folder, std::string());
+}
+
+void RemoveEmptyJournalFolders() {
+    const std::string parent = WindowsDirectory() + "\\TEMP\\";
+    ForEachMatchingFile(parent + kJournalFolderPrefix + "*", [&](const std::string& name, bool isDirectory) {
+        if (isDirectory)
+            RemoveDirectoryA((parent + name).c_str());
+    });
 }
 
 FileHandle ClaimJournal(const std::string& folder) {

@@ -14,6 +14,7 @@ struct UndoReport {
 };
 
 extern const char kJournalFileName[];
+extern const char kJournalFolderPrefix[];
 
 // journal is the folder's journal file as ClaimJournal opened it, which
 // proves that no live run owns it. Once every step is done the run is no
@@ -25,6 +26,8 @@ UndoReport UndoJournal(const std::string& folder, FileHandle journal);
 // library that another program has loaded) and the folder go at the next
 // restart.
 void RemoveJournalFolder(const std::string& folder);
+// Removes the empty journal folders that a restart left.
+void RemoveEmptyJournalFolders();
 
 // Opens folder's journal that way; an invalid handle when a live run holds it.
 FileHandle ClaimJournal(const std::string& folder);
