@@ -137,7 +137,7 @@ start_again_after_kill() {
 # Wine's traces of starting programs, and the win98 switch made before.
 UNDO_OWN_DIFFERENCES=(
     '^reg user \[Software\\\\Wine\\\\MenuFiles\]=winemenubuilder is disabled; Wine notes nothing'
-    '^file \./windows/wininit\.bak =a Windows 98 restart keeps the wininit.ini it carried out as wininit.bak'
+    '^(file|bytes [0-9a-f]+) \./windows/wininit\.bak( |$)=a Windows 98 restart keeps the wininit.ini it carried out as wininit.bak'
     '^dir \./windows/temp/Undo-[0-9A-F]{16}$=Windows 98 deletes only files at a restart; the next start of setup removes the empty journal folder'
 )
 
