@@ -56,6 +56,21 @@ bool MoveAtRestart(const std::string& from, const std::string& to) {
            IniUpdateResult::Written;
 }
 
+// Two names of one file (a hard-link backup of a file that was never
+// replaced). Opened without access, which no sharing mode refuses.
+bool SameFile(const std::string& a, const std::string& b) {
+    BY_HANDLE_FILE_INFORMATION first{};
+    BY_HANDLE_FILE_INFORMATION second{};
+    const FileHandle one(CreateFileA(a.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                     OPEN_EXISTING, 0, nullptr));
+    const FileHandle two(CreateFileA(b.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                     OPEN_EXISTING, 0, nullptr));
+    return one && two && GetFileInformationByHandle(one.get(), &first) &&
+           GetFileInformationByHandle(two.get(), &second) &&
+           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+           first.nFileIndexHigh == second.nFileIndexHigh && first.nFileIndexLow == second.nFileIndexLow;
+}
+
 class Undo {
 public:
     UndoReport Report;
@@ -118,7 +133,8 @@ private:
             Tell(path + " could not be put back: setup could not keep a copy of it.");
             return;
         }
-        if (!Exists(record.Backup)) // put back by an earlier, interrupted undo
+        // Put back by an earlier, interrupted undo, or never replaced.
+        if (!Exists(record.Backup) || SameFile(path, record.Backup))
             return;
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         if (!MoveFileExA(record.Backup.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
