@@ -8,6 +8,7 @@
 #include "app/WininitCheck_win.h"
 #include "install/AssemblyFolder_win.h"
 #include "pages/PageHook_win.h"
+#include "rollback/Recovery_win.h"
 #include "script/Commands.h"
 #include "windows/AnsiCharClass_win.h"
 #include "windows/ComPtr_win.h"
@@ -118,6 +119,9 @@ int RunSetup(HINSTANCE instance) {
         return EndRun(ExitAlreadyRunning);
     }
     const RunAssemblyFolderScope assemblyFolder;
+    // Only one setup runs at a time (the mutex above): an open journal here is
+    // an earlier run that never ended.
+    RecoverInterruptedRuns();
     if (!state.IsNT && !CheckWininit()) {
         TheRun().End.Failed = true;
         return EndRun(ExitCodeOfRun(mode, TheRun().End));

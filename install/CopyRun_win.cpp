@@ -12,9 +12,11 @@
 #include "install/Shortcut_win.h"
 #include "install/SourcePieces_win.h"
 #include "resources/resource.h"
+#include "rollback/RunJournal_win.h"
 #include "windows/ProcessState_win.h"
-#include "windows/SystemPaths_win.h"
+#include "windows/QuitSetup_win.h"
 #include "windows/ShellFolders_win.h"
+#include "windows/SystemPaths_win.h"
 
 namespace {
 
@@ -23,6 +25,7 @@ void PrepareProgramGroup(SetupState& state) {
     std::string& group = state.Variables.Get("PROGRAMGROUP");
     if (IsBareGroupName(group))
         group = SpecialFolderPath(AsHwnd(state.MainWindow), CSIDL_PROGRAMS) + "\\" + group;
+    JournalNewDirectory(group);
     CreateDirectoryA(group.c_str(), nullptr);
 }
 
@@ -88,6 +91,7 @@ void CreateShortcutOf(SetupState& state, const FileEntry& entry, const std::stri
     if (!ShouldCreateShortcut(state.CreateProgramGroup, entry, installedPath))
         return;
     const std::string link = ShortcutLinkPath(state.Variables.Get("PROGRAMGROUP"), entry.ShortcutName);
+    JournalFile(link, FileChange::WrittenInPlace);
     if (CreateShortcut(installedPath, link, entry.ShortcutName) == S_OK)
         state.UninstallLogStream.WriteShortcut(FullPathOf(link)); // a typed group may hold ".."
 }
@@ -148,7 +152,9 @@ std::optional<int> RunCopy() {
             fileName.Show(FileNamePart(state.Files[file.FileIndex].Destination));
             fileBar.SetPosition(file.FileBarPosition);
             std::string installedPath;
-            if (InstallFileEntry(file.FileIndex, installedPath) == RunFlow::Stop)
+            // A quit confirmed on the page while a question was open stops
+            // the run after this file.
+            if (InstallFileEntry(file.FileIndex, installedPath) == RunFlow::Stop || QuitConfirmed())
                 return file.StopPosition();
             CountInstalledBytes(state, installedPath);
             CreateShortcutOf(state, state.Files[file.FileIndex], installedPath);

@@ -9,6 +9,7 @@
 #include "install/RestartReplace_win.h"
 #include "install/SharedFileRecord_win.h"
 #include "install/ShortForms_win.h"
+#include "rollback/RunJournal_win.h"
 #include "windows/ProcessState_win.h"
 #include "windows/SystemPaths_win.h"
 #include "windows/Unattended_win.h"
@@ -82,6 +83,7 @@ RunFlow InstallSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     state.CurrentDestPath = target;
     state.CurrentSourcePath = newFile;
     const bool existedBefore = Exists(target);
+    JournalFile(target, FileChange::Replaced);
 
     InstallFileRequest request;
     request.SourceName = paths.SourceName;
@@ -127,6 +129,7 @@ RunFlow InstallNonSharedFile(const PreparedPaths& paths, InstallPrompts& prompts
     std::string target = paths.Destination;
     CollapseBackslashes(target);
     const PathSplit longForm = SplitAtLastBackslash(target);
+    JournalNewDirectory(longForm.Directory);
     CreateDirectoryA(longForm.Directory.c_str(), nullptr);
     state.CurrentDestPath = target;
     if (Exists(target) && !state.OverwriteAll) {
@@ -149,6 +152,7 @@ RunFlow InstallNonSharedFile(const PreparedPaths& paths, InstallPrompts& prompts
     request.DestinationName = longForm.Name;
     request.SourceDirectory = paths.SourceDirectory;
     request.DestinationDirectory = ShortDirectoryOf(longForm.Directory);
+    JournalFile(target, FileChange::Replaced);
     const auto stopInUse = [&] {
         TellUser(kInUseText, paths.SourceName);
         return RunFlow::Stop;

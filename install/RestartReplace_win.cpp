@@ -7,6 +7,7 @@
 #include "install/IniEdit.h"
 #include "install/ShortNames.h"
 #include "install/VersionInfo_win.h"
+#include "rollback/RunJournal_win.h"
 #include "windows/Platform_win.h"
 #include "windows/SystemPaths_win.h"
 #include "windows/Unattended_win.h"
@@ -24,6 +25,7 @@ std::string CopyToFreeTemporaryName(const std::string& sourcePath, const std::st
     const std::string windowsDirectory = WindowsDirectory();
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         const std::string candidate = RestartCopyPath(windowsDirectory, sourceName, attempt);
+        JournalFile(candidate, FileChange::WrittenInPlace);
         if (CopyFileA(sourcePath.c_str(), candidate.c_str(), TRUE))
             return candidate;
     }
@@ -35,6 +37,8 @@ void TellNotScheduled(const std::string& destinationPath, const std::string& rea
 }
 
 bool ScheduleDelayedMove(const std::string& copyPath, const std::string& destinationPath) {
+    JournalRegistryValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager",
+                         "PendingFileRenameOperations");
     if (MoveFileExA(copyPath.c_str(), destinationPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_DELAY_UNTIL_REBOOT))
         return true;
     TellNotScheduled(destinationPath, "the system refused to schedule the replacement.");
@@ -46,6 +50,7 @@ bool ScheduleDelayedMove(const std::string& copyPath, const std::string& destina
 bool ScheduleInWininit(const std::string& copyPath, const std::string& destinationPath) {
     const std::string wininit = WininitIniPath();
     const std::string target = RestartRenameTarget(destinationPath, ShortPathOf(destinationPath));
+    JournalFile(wininit, FileChange::WrittenInPlace);
     switch (UpdateIniKeyInFile(wininit, "rename", target, copyPath)) {
     case IniUpdateResult::Written:
         return true;

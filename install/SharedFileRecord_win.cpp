@@ -1,5 +1,6 @@
 #include "install/SharedFileRecord_win.h"
 
+#include "rollback/RunJournal_win.h"
 #include "uninstall/SharedCount_win.h"
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
@@ -20,10 +21,13 @@ void RecordAndRegisterSharedFile(const std::string& directory, const std::string
     const Library library = LoadInstalledLibrary(path);
     // The log holds full, normalized paths only: the uninstaller refuses others.
     state.UninstallLogStream.WriteSharedFile(FullPathOf(directory), name);
+    JournalRegistryValue(HKEY_LOCAL_MACHINE, SharedDllsKey, path);
     CountSharedInstallation(path, existedBefore);
     if (!library)
         return;
     const auto registerServer = ProcAddress<RegisterServerFunction>(library.get(), "DllRegisterServer");
+    if (registerServer)
+        JournalLibraryRegistration(path, existedBefore);
     if (registerServer && registerServer() != S_OK)
         AskUser(AsHwnd(state.CurrentPage), "Registration of " + path + " failed, setup will continue.",
                 "Server registration", MB_OK | MB_ICONERROR, IDOK);

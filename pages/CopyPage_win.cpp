@@ -9,6 +9,8 @@
 #include "install/CopyRun_win.h"
 #include "pages/PageHook_win.h"
 #include "resources/resource.h"
+#include "rollback/RunJournal_win.h"
+#include "rollback/UndoMessage_win.h"
 #include "script/PageNames.h"
 #include "uninstall/LogDigest_win.h"
 #include "uninstall/LogFileSink_win.h"
@@ -28,7 +30,9 @@ void TellLogWriteFailed() {
 }
 
 void OpenUninstallLog(SetupState& state) {
-    std::unique_ptr<ByteSink> sink = CreateLogFileSink(UninstallLogPath(state.Variables.Get("DP")));
+    const std::string path = UninstallLogPath(state.Variables.Get("DP"));
+    JournalFile(path, FileChange::WrittenInPlace);
+    std::unique_ptr<ByteSink> sink = CreateLogFileSink(path);
     if (!sink) {
         TellUser("UNINSTALL WILL NOT BE AVAILABLE, BECAUSE LOG FILE COULD NOT BE CREATED!", "UNEXPECTED ERROR");
         return;
@@ -56,6 +60,10 @@ void WriteEntry(SetupState& state, const std::string& appName) {
 void InstallEverything(HWND page) {
     SetupState& state = TheState();
     const std::string destination = state.Variables.Get("DP");
+    // Every change from here on is journaled first, so that a run that
+    // stops, or is killed, can be undone.
+    OpenRunJournal();
+    JournalNewDirectory(destination);
     CreateDirectoryA(destination.c_str(), nullptr);
     OpenUninstallLog(state);
 
@@ -63,16 +71,25 @@ void InstallEverything(HWND page) {
     SendDlgItemMessageA(page, IDC_COPY_SECTION_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, high));
     RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
-    if (RunCopy())
-        QuitSetup(QuitMode::AtOnce);
+    if (RunCopy()) {
+        // A stopped run is undone, as the quit confirmation promises.
+        state.UninstallLogStream.Close();
+        if (RunJournalOpen())
+            ShowUndoMessage(UndoOccasion::StoppedRun, UndoOpenRun());
+        // A quit the user confirmed keeps its own exit code.
+        if (!QuitConfirmed())
+            QuitSetup(QuitMode::AtOnce);
+        return;
+    }
 
-    // Also after a stop, so that the uninstaller can take away what was installed.
     const std::string appName = state.Variables.Get("APPNAME");
     state.UninstallLogStream.WriteRegistrySection(UninstallKeyPath(appName));
+    JournalRegistryKey(HKEY_LOCAL_MACHINE, UninstallKeyPath(appName));
     WriteEntry(state, appName);
     state.UninstallLogStream.Close();
     // Of the finished log: the uninstaller acts only on the log setup wrote.
     WriteLogDigest(UninstallKeyNames(appName), UninstallLogPath(state.Variables.Get("DP")));
+    CommitRunJournal();
 }
 
 // The page's template as a copy without WS_VISIBLE (a DIALOG template starts

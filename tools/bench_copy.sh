@@ -3,7 +3,7 @@
 #
 #   tools/bench_copy.sh [build directory] [rounds] [parts]
 #
-# parts: any of "small large sections" (default all three).
+# parts: any of "small large upgrade sections" (default all four).
 #
 # 1. setup.exe installs a medium with ShowCopy (one must-install section,
 #    AddFile "[SP]\files\*.*"), timed from the moment the copy page appears
@@ -12,6 +12,10 @@
 #    2,000 files of 4 KiB (target: at most 1.40 times the bare loop) and
 #    8 files of 32 MiB (target: at most 1.15). The runs take turns, `rounds`
 #    times (default 3) after a warm-up; the median ratio is the figure.
+#    The upgrade case installs the 2,000 small files over themselves (the
+#    run then keeps a backup of every file it replaces, for its undo; the
+#    overwrite question is answered once with "Overwrite every file"), the
+#    bare loop likewise over its own earlier copies (target: at most 1.50).
 # 2. The sections page with one section of 10,000 files: the time from the
 #    first statement (the background window appears) until the page is on
 #    screen, and until its sizes are all known (Next enabled), against the
@@ -27,7 +31,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 choose_wine_platform || exit 1
 BUILD=${1:-$BUILD_ROOT/bench-copy-$MINGW_PRESET}
 ROUNDS=${2:-3}
-PARTS=${3:-small large sections}
+PARTS=${3:-small large upgrade sections}
 
 WORK=$(mktemp -d /tmp/bench-copy.XXXXXX)
 export WINEPREFIX=$WORK/prefix
@@ -93,12 +97,15 @@ run_setup() {
     printf '%s\n' "$output"
 }
 
-# setup_copy_seconds MEDIUM: one run of setup.exe, the copy page's time.
+# setup_copy_seconds MEDIUM: one run of setup.exe, the copy page's time;
+# over an earlier installation the overwrite question is answered for all.
 setup_copy_seconds() {
-    local output
+    local output answer=()
+    [ -n "$UPGRADE" ] && answer=('wait-window class=#32770 title="Overwrite file"' 'click text="Overwrite every file"'
+        'wait-window class=#32770 title=""')
     output=$(run_setup "$1" 'timeout 600000' 'wait-process setup.exe' 'wait-window class=#32770 title=""' \
-        'wait-gone' 'wait-exit')
-    seconds_between "$output" 3 4
+        "${answer[@]}" 'wait-gone' 'wait-exit')
+    seconds_between "$output" 3 $((4 + ${#answer[@]}))
 }
 
 bare_seconds() {
@@ -106,7 +113,23 @@ bare_seconds() {
         sed -n 's/^bare files=[0-9]* seconds=//p'
 }
 
-clear_destinations() { rm -rf "$WINEPREFIX/drive_c/bench/copy" "$WINEPREFIX/drive_c/bench/bare"; }
+# Empty destinations; for the upgrade case, both hold the files already.
+clear_destinations() {
+    rm -rf "$WINEPREFIX/drive_c/bench/copy" "$WINEPREFIX/drive_c/bench/bare"
+    if [ -n "$UPGRADE" ]; then
+        mkdir -p "$WINEPREFIX/drive_c/bench/copy" "$WINEPREFIX/drive_c/bench/bare"
+        cp "$UPGRADE"/files/* "$WINEPREFIX/drive_c/bench/copy/"
+        cp "$UPGRADE"/files/* "$WINEPREFIX/drive_c/bench/bare/"
+    fi
+}
+UPGRADE=''
+
+# bench_upgrade: the small files installed over themselves.
+bench_upgrade() {
+    UPGRADE=$WORK/upgrade
+    bench_copy upgrade 2000 4096 1.50
+    UPGRADE=''
+}
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
@@ -196,6 +219,7 @@ for part in $PARTS; do
     case $part in
     small) bench_copy small 2000 4096 1.40 ;;
     large) bench_copy large 8 33554432 1.15 ;;
+    upgrade) bench_upgrade ;;
     sections) bench_sections ;;
     *) echo "no part $part" ;;
     esac || exit 1

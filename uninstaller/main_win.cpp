@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "rollback/Recovery_win.h"
 #include "uninstaller/SelfRemoval_win.h"
 #include "uninstaller/UninstallRun_win.h"
 #include "windows/RunStart_win.h"
@@ -20,6 +21,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return RunSelfRemoval(__argv[2], __argv[3]);
     if (const auto early = BeginRun(SwitchSet::Uninstaller, "Uninstall"))
         return *early;
+    RecoverInterruptedRuns();
     const std::string program = ProgramPath();
     const UninstallResult result = RunUninstall(program);
     if (result.FinishedWork && !StartSelfRemoval(program))

@@ -9,3 +9,6 @@ enum class QuitMode {
 // Posts the quit request (PostQuitMessage with the mode's number as code)
 // and returns true when the run is ending; false when the user chose to go on.
 bool QuitSetup(QuitMode mode);
+
+// True once the user confirmed quitting in this process.
+bool QuitConfirmed();

@@ -17,9 +17,9 @@ bool IsWin32Layer(const std::string& path) { return path.find("_win.") != std::s
 
 // Lowest first; a folder sees its own rank and below.
 const std::map<std::string, int> kCoreOrder = {
-    {"resources", 0}, {"uninstall", 1}, {"script", 2}, {"windows", 3}, {"install", 3}, {"pages", 3}, {"app", 4}, {"uninstaller", 4}};
+    {"resources", 0}, {"uninstall", 1}, {"rollback", 1}, {"script", 2}, {"windows", 3}, {"install", 3}, {"pages", 3}, {"app", 4}, {"uninstaller", 4}};
 const std::map<std::string, int> kWin32Order = {
-    {"windows", 0}, {"uninstall", 1}, {"install", 2}, {"pages", 3}, {"app", 4}, {"uninstaller", 4}};
+    {"windows", 0}, {"uninstall", 1}, {"rollback", 1}, {"install", 2}, {"pages", 3}, {"app", 4}, {"uninstaller", 4}};
 
 TEST(IncludeOrder, NoIncludeRunsUpward) {
     const std::regex include("#include \"(([a-z]+)/[^\"]+)\"");

@@ -3,12 +3,21 @@
 # Windows starts it, and a simulated restart. Needs wine.sh and wait.sh.
 
 # snapshot_prefix FILE: the prefix's file tree below drive_c (directories,
-# and files with their sizes) and its registry as "key|value" lines, sorted.
-# The prefix must be idle (end_prefix), so that the registry is on disk.
+# and files with their sizes; with SNAPSHOT_BYTES=1 also their modification
+# times, permissions and a digest of their bytes) and its registry as "key|value" lines,
+# sorted. The prefix must be idle (end_prefix), so that the registry is on
+# disk.
 snapshot_prefix() {
     {
-        (cd "$WINEPREFIX/drive_c" && find . -mindepth 1 \( -type d -printf 'dir %p\n' \) -o \
-            \( -type f -printf 'file %p %s\n' \) -o -printf 'other %p\n')
+        if [ -n "${SNAPSHOT_BYTES:-}" ]; then
+            (cd "$WINEPREFIX/drive_c" && find . -mindepth 1 \( -type d -printf 'dir %p\n' \) -o \
+                \( -type f -printf 'file %p %s %T@ %M\n' \) -o -printf 'other %p\n' |
+                sed -E 's/^(file .* [0-9]+\.[0-9]{7})[0-9]* /\1 /' # Windows keeps times in 100 ns
+            find . -type f -print0 | xargs -0 -r md5sum | sed 's/^\([0-9a-f]*\)  /bytes \1 /')
+        else
+            (cd "$WINEPREFIX/drive_c" && find . -mindepth 1 \( -type d -printf 'dir %p\n' \) -o \
+                \( -type f -printf 'file %p %s\n' \) -o -printf 'other %p\n')
+        fi
         local hive
         for hive in system user userdef; do
             # Key lines carry a change time, and "#time=" lines follow them.

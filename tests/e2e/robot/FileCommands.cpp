@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "tests/e2e/robot/Polling.h"
 #include "windows/Handles_win.h"
 
 namespace {
@@ -27,6 +28,19 @@ bool MoveFileCommand(Session&, const RobotCommand& command, std::string& error) 
     }
     if (!MoveFileA(command.Words[0].c_str(), command.Words[1].c_str())) {
         error = "MoveFileA failed, error " + std::to_string(GetLastError());
+        return false;
+    }
+    return true;
+}
+
+bool WaitFileCommand(Session& session, const RobotCommand& command, std::string& error) {
+    if (command.Words.empty()) {
+        error = "usage: wait-file PATH";
+        return false;
+    }
+    const std::string& path = command.Words[0];
+    if (!PollUntil(session.TimeoutMs, [&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; })) {
+        error = path + " did not appear";
         return false;
     }
     return true;

@@ -16,6 +16,8 @@ const NamedCommand kCommands[] = {
     {"wait-gone", WaitGoneCommand},
     {"windows", ListWindowsCommand},
     {"wait-exit", WaitExitCommand},
+    {"terminate", TerminateCommand},
+    {"wait-file", WaitFileCommand},
     {"absent-until-exit", AbsentUntilExitCommand},
     {"children", ListChildrenCommand},
     {"text", PrintTextCommand},

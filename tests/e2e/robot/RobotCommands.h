@@ -9,6 +9,8 @@ bool WaitWindowCommand(Session&, const RobotCommand&, std::string&);
 bool WaitGoneCommand(Session&, const RobotCommand&, std::string&);
 bool ListWindowsCommand(Session&, const RobotCommand&, std::string&);
 bool WaitExitCommand(Session&, const RobotCommand&, std::string&);
+bool TerminateCommand(Session&, const RobotCommand&, std::string&);
+bool WaitFileCommand(Session&, const RobotCommand&, std::string&);
 bool AbsentUntilExitCommand(Session&, const RobotCommand&, std::string&);
 
 // Controls of the current window (ControlCommands.cpp).

@@ -80,6 +80,20 @@ bool WaitExitCommand(Session& session, const RobotCommand&, std::string& error) 
     return true;
 }
 
+// Ends the process at once, as a kill or a power cut would: none of its
+// clean-up runs.
+bool TerminateCommand(Session& session, const RobotCommand&, std::string& error) {
+    if (!RequireProcess(session, error))
+        return false;
+    const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, session.ProcessId);
+    const bool ended = process && TerminateProcess(process, 1);
+    if (process)
+        CloseHandle(process);
+    if (!ended)
+        error = "TerminateProcess failed, error " + std::to_string(GetLastError());
+    return ended;
+}
+
 bool AbsentUntilExitCommand(Session& session, const RobotCommand& command, std::string& error) {
     if (!RequireProcess(session, error))
         return false;

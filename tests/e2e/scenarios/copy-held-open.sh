@@ -1,9 +1,9 @@
 # A non-shared destination that another program holds open without sharing:
 # after the overwrite question (Yes) the installer can neither share nor
 # delete it; the sharing violation is reported, then the file in use (both
-# with the source's short name as caption), and the run stops. The file
-# before it is installed, the one after it is not, the held file keeps its
-# old bytes, and the log and the uninstall entry are complete.
+# with the source's short name as caption), and the run stops and is undone:
+# the file before it is gone again, the one after it never installed, the
+# held file keeps its old bytes, and there is neither log nor entry.
 source "$E2E_LIB/copy.sh"
 
 prepare() {

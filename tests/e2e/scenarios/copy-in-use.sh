@@ -1,9 +1,9 @@
 # A non-shared destination that another program has loaded as a library (in
 # use): after the overwrite question (Yes) the installer cannot replace it,
 # the message says so (caption the source's short name) and the run stops.
-# The file before it is installed, the one after it is not, the held file
-# keeps its old bytes, and the log and the uninstall entry are complete for
-# what was installed. The program ends normally (exit code 0).
+# The run is undone: the file before it is gone again, the one after it is
+# never installed, the held file keeps its old bytes, and there is neither
+# log nor uninstall entry. The program ends normally (exit code 0).
 source "$E2E_LIB/copy.sh"
 
 prepare() {

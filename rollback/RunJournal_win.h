@@ -1,0 +1,31 @@
+// The journal of the running installation. The copy page opens it before
+// its first change and commits it once the copy run and the uninstall entry
+// are complete; a run that stops is undone from it instead. Every hook is
+// called just before its change and writes (and flushes) the record first;
+// with no journal open (a unit test calling the engine) hooks do nothing.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "rollback/UndoRun_win.h"
+
+// False when no journal could be made: the run then goes on unprotected.
+bool OpenRunJournal();
+bool RunJournalOpen();
+
+// How the coming change treats an existing file: the version-aware installer
+// replaces it with a new file (a hard link then keeps the old bytes), other
+// writers change it in place (a copy keeps them).
+enum class FileChange { Replaced, WrittenInPlace };
+
+void JournalFile(const std::string& path, FileChange change);
+void JournalNewDirectory(const std::string& path);
+void JournalRegistryValue(HKEY root, const std::string& key, const std::string& name);
+void JournalRegistryKey(HKEY root, const std::string& key);
+void JournalLibraryRegistration(const std::string& path, bool existedBefore);
+
+// The run completed: journal and backups go, the run is no longer open.
+void CommitRunJournal();
+// The run stopped: every change is undone and the journal goes.
+UndoReport UndoOpenRun();

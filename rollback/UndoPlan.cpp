@@ -1,0 +1,84 @@
+#include "rollback/UndoPlan.h"
+
+#include <set>
+#include <string>
+
+namespace {
+
+// Windows paths and key names compare without regard to ASCII case.
+std::string Folded(const std::string& text) {
+    std::string folded = text;
+    for (char& c : folded)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return folded;
+}
+
+// What a record changes; two records of one target describe one change, and
+// only the first knows the state before the run.
+std::string TargetOf(const JournalRecord& record) {
+    switch (record.Kind) {
+    case RecordKind::FileCreated:
+    case RecordKind::FileReplaced:
+        return "F" + Folded(record.Path);
+    case RecordKind::DirectoryMade:
+        return "D" + Folded(record.Path);
+    case RecordKind::RegistryValue:
+        return "V" + std::to_string(record.Root) + Folded(record.Path) + '\n' + Folded(record.Name);
+    case RecordKind::RegistryKey:
+        return "K" + std::to_string(record.Root) + Folded(record.Path);
+    case RecordKind::LibraryRegistered:
+        return "L" + Folded(record.Path);
+    }
+    return std::string();
+}
+
+bool RegisteredAgainLater(const std::vector<JournalRecord>& journal, size_t from, const std::string& path) {
+    for (size_t i = from + 1; i < journal.size(); ++i)
+        if (journal[i].Kind == RecordKind::LibraryRegistered && journal[i].Existed &&
+            Folded(journal[i].Path) == Folded(path))
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::vector<UndoAction> PlanUndo(const std::vector<JournalRecord>& journal) {
+    std::vector<bool> first(journal.size(), false);
+    std::set<std::string> seen;
+    for (size_t i = 0; i < journal.size(); ++i)
+        first[i] = seen.insert(TargetOf(journal[i])).second;
+
+    std::vector<UndoAction> plan;
+    for (size_t i = journal.size(); i-- > 0;) {
+        if (!first[i])
+            continue;
+        const JournalRecord& record = journal[i];
+        switch (record.Kind) {
+        case RecordKind::FileCreated:
+            plan.push_back({UndoStep::DeleteFile, record});
+            break;
+        case RecordKind::FileReplaced:
+            plan.push_back({UndoStep::RestoreFile, record});
+            if (RegisteredAgainLater(journal, i, record.Path))
+                plan.push_back({UndoStep::RegisterAgain, record});
+            break;
+        case RecordKind::DirectoryMade:
+            plan.push_back({UndoStep::RemoveDirectory, record});
+            break;
+        case RecordKind::RegistryValue:
+            plan.push_back({UndoStep::RestoreValue, record});
+            break;
+        case RecordKind::RegistryKey:
+            plan.push_back({UndoStep::RestoreKey, record});
+            break;
+        case RecordKind::LibraryRegistered:
+            // A library that was there before is registered again once its
+            // old bytes are back (see FileReplaced).
+            if (!record.Existed)
+                plan.push_back({UndoStep::Unregister, record});
+            break;
+        }
+    }
+    return plan;
+}

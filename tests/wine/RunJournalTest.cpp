@@ -1,0 +1,111 @@
+// The journal's backups and undo under Wine: the version-aware installer
+// replaces a file (deletes it and renames its copy), so a hard link keeps the
+// old bytes; a journaled run is put back, times and attributes included, and
+// a second undo finds nothing left to do.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "install/VerInstallCalls_win.h"
+#include "install/VersionInfo_win.h"
+#include "rollback/OpenRuns_win.h"
+#include "rollback/RegistryState_win.h"
+#include "rollback/RunJournal_win.h"
+#include "tests/wine/InstallTestSupport.h"
+
+using install_test::FileExists;
+using install_test::FixtureDirectory;
+using install_test::FixturePath;
+using install_test::ScratchDirectory;
+using install_test::WriteTextFile;
+
+namespace {
+
+uint32_t VersionMS(const std::string& path) {
+    const auto info = ReadVersionInfo(path);
+    return info ? info->FileVersionMS : 0;
+}
+
+FILETIME WriteTimeOf(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+TEST(RunJournal, TheInstallerReplacesTheFileSoAHardLinkKeepsItsOldBytes) {
+    ScratchDirectory directory;
+    const std::string target = directory.PathOf("a.dll");
+    const std::string link = directory.PathOf("backup");
+    ASSERT_TRUE(CopyFileA(FixturePath("ver19.dll").c_str(), target.c_str(), FALSE));
+    ASSERT_TRUE(CreateHardLinkA(link.c_str(), target.c_str(), nullptr));
+
+    InstallFileRequest request;
+    request.Flags = VIFF_FORCEINSTALL;
+    request.SourceName = "ver20.dll";
+    request.DestinationName = "a.dll";
+    request.SourceDirectory = FixtureDirectory();
+    request.DestinationDirectory = directory.Path();
+    EXPECT_EQ(VersionInstallFile(request).Result & ~VIF_TEMPFILE, 0u);
+
+    EXPECT_EQ(VersionMS(target), 0x00020000u);
+    EXPECT_EQ(VersionMS(link), 0x00010009u);
+}
+
+TEST(RunJournal, AStoppedRunIsPutBackAndASecondUndoFindsNothingToDo) {
+    ScratchDirectory directory;
+    const std::string kept = directory.PathOf("kept.txt");
+    const std::string made = directory.PathOf("made");
+    const std::string created = made + "\\new.txt";
+    const std::string key = "Software\\Tarvane\\Unit journal";
+    ASSERT_TRUE(WriteTextFile(kept, "old bytes"));
+    const FILETIME oldTime{0x12345678, 0x01D00000};
+    {
+        const HANDLE file = CreateFileA(kept.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        SetFileTime(file, nullptr, nullptr, &oldTime);
+        CloseHandle(file);
+    }
+    ASSERT_TRUE(SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(PutRegistryValue(HKEY_LOCAL_MACHINE, key, "Count", RegistryValueCopy{"Count", REG_DWORD, std::string("\1\0\0\0", 4)}));
+
+    ASSERT_TRUE(OpenRunJournal());
+    ASSERT_EQ(OpenRuns().size(), 1u);
+    JournalFile(kept, FileChange::WrittenInPlace);
+    SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_TRUE(WriteTextFile(kept, "new bytes, longer"));
+    JournalNewDirectory(made);
+    CreateDirectoryA(made.c_str(), nullptr);
+    JournalFile(created, FileChange::Replaced);
+    ASSERT_TRUE(WriteTextFile(created, "new"));
+    JournalRegistryValue(HKEY_LOCAL_MACHINE, key, "Count");
+    JournalRegistryValue(HKEY_LOCAL_MACHINE, key + "\\Deeper", "New");
+    PutRegistryValue(HKEY_LOCAL_MACHINE, key, "Count", RegistryValueCopy{"Count", REG_DWORD, std::string("\2\0\0\0", 4)});
+    PutRegistryValue(HKEY_LOCAL_MACHINE, key + "\\Deeper", "New", RegistryValueCopy{"New", REG_SZ, "x"});
+
+    EXPECT_TRUE(UndoOpenRun().Problems.empty());
+    EXPECT_TRUE(UndoOpenRun().Problems.empty()); // nothing open any more
+
+    std::string bytes(64, '\0');
+    const HANDLE file = CreateFileA(kept.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    EXPECT_EQ(bytes.substr(0, read), "old bytes");
+    EXPECT_EQ(GetFileAttributesA(kept.c_str()) & FILE_ATTRIBUTE_READONLY, static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+    const FILETIME restoredTime = WriteTimeOf(kept);
+    EXPECT_EQ(CompareFileTime(&oldTime, &restoredTime), 0);
+    EXPECT_FALSE(FileExists(created));
+    EXPECT_FALSE(FileExists(made));
+    const auto count = ReadRegistryValue(HKEY_LOCAL_MACHINE, key, "Count");
+    ASSERT_TRUE(count);
+    EXPECT_EQ(count->Data, std::string("\1\0\0\0", 4));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, key + "\\Deeper"));
+    EXPECT_TRUE(OpenRuns().empty());
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\Tarvane\\Setup"));
+
+    SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveEmptyKeys(HKEY_LOCAL_MACHINE, key, "Software");
+    PutRegistryValue(HKEY_LOCAL_MACHINE, key, "Count", std::nullopt);
+    RemoveEmptyKeys(HKEY_LOCAL_MACHINE, key, "Software");
+}
+
+} // namespace
