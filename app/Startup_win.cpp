@@ -61,7 +61,8 @@ int RunStatements(SetupState& state) {
     for (int index = 0; index < state.Script.StatementCount(); ++index) {
         ScriptStatement statement;
         const bool fetched = state.Script.GetStatement(index, statement) == 0;
-        LogEvent("Statement " + std::to_string(index + 1) + ": " + (fetched ? statement.Name : "(cannot be read)"));
+        LogEvent("Line " + std::to_string(state.Script.LineOf(index)) + ": " +
+                 (fetched ? statement.Name : "(cannot be read)"));
         if (!fetched) {
             ShowSyntaxErrorMessage();
             return ExitSyntaxError;

@@ -37,7 +37,7 @@ verify() {
     expect_in_log "$log" 'Changes.txt: 0, installed'
     expect_in_log "$log" 'has been installed in C:\Tarvane Demo\. -> OK (silent answer)'
     expect_in_log "$log" 'exit code 0 (success)'
-    grep -q -E '^[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9:.]{12}  Statement 1: ' "$log" || fail "no time-stamped statement line"
+    grep -q -E '^[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9:.]{12}  Line [0-9]+: SetAppName' "$log" || fail "no time-stamped statement line"
 
     quiet=$(uninstall_value "$APP" QuietUninstallString)
     [ "$quiet" = '"C:\Tarvane Demo\TAUninstall.exe" /VERYSILENT' ] || fail "QuietUninstallString $quiet"
