@@ -1,6 +1,7 @@
 #include "rollback/RunJournal_win.h"
 
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "rollback/JournalRecord.h"
@@ -9,6 +10,7 @@
 #include "windows/PrivateFolder_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
+#include "windows/Unattended_win.h"
 
 namespace {
 
@@ -18,6 +20,7 @@ struct OpenJournal {
     std::set<std::string> Journaled; // targets with a record: the first keeps the state before the run
     std::vector<std::string> MadeFolders; // folded, each ending in a backslash
     unsigned NextBackup = 1;
+    bool WriteFailureTold = false; // a full disk would otherwise ask once per record
 };
 
 OpenJournal& Journal() {
@@ -34,9 +37,12 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 // The record reaches the disk before the change it describes begins.
 void Write(const JournalRecord& record) {
     OpenJournal& journal = Journal();
-    if (!WriteAll(journal.File.get(), EncodeRecord(record)) || !FlushFileBuffers(journal.File.get()))
-        MessageBoxA(nullptr, "Setup could not write its record of the installation; a stopped installation may "
-                             "not be undone completely.", "Setup", MB_OK | MB_ICONWARNING);
+    if ((!WriteAll(journal.File.get(), EncodeRecord(record)) || !FlushFileBuffers(journal.File.get())) &&
+        !std::exchange(journal.WriteFailureTold, true))
+        AskUser(nullptr,
+                "Setup could not write its record of the installation; a stopped installation may not be undone "
+                "completely.",
+                "Setup", MB_OK | MB_ICONWARNING, IDOK);
 }
 
 std::string Folded(const std::string& text) {
@@ -91,6 +97,7 @@ void CloseJournal() {
     journal.Journaled.clear();
     journal.MadeFolders.clear();
     journal.Folder.clear();
+    journal.WriteFailureTold = false;
 }
 
 } // namespace
