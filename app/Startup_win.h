@@ -3,6 +3,6 @@
 #pragma once
 #include <windows.h>
 
-#include "app/ExitCodes.h"
+#include "run/ExitCodes.h"
 
 int RunSetup(HINSTANCE instance);

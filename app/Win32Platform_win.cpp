@@ -4,7 +4,7 @@
 #include "pages/SilentPages_win.h"
 #include "script/Commands.h"
 #include "windows/FindFiles_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/Unattended_win.h"
 
 void ShowSyntaxErrorMessage() {

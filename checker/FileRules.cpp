@@ -4,7 +4,7 @@
 
 #include "checker/CheckFacts.h"
 #include "checker/Suggest.h"
-#include "install/PathText.h"
+#include "text/PathText.h"
 #include "script/Numbers.h"
 #include "uninstall/PathRules.h"
 

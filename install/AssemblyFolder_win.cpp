@@ -1,7 +1,7 @@
 #include "install/AssemblyFolder_win.h"
 
 #include "windows/PrivateFolder_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/SystemPaths_win.h"
 
 std::string RunAssemblyFolder() {

@@ -1,7 +1,7 @@
 #include "install/CopyPlan.h"
 
-#include "install/IniSyntax.h"
-#include "install/PathText.h"
+#include "text/IniSyntax.h"
+#include "text/PathText.h"
 
 bool IsSectionInstalled(const SectionEntry& section) {
     return section.Selected != 0 || section.MustInstall != 0;

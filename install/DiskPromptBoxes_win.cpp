@@ -1,6 +1,6 @@
 #include "install/DiskPromptBoxes_win.h"
 
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/Unattended_win.h"
 
 // A silent run has no one to insert a disk: it stops, and the log names the

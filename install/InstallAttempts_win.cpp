@@ -1,7 +1,7 @@
 #include "install/InstallAttempts_win.h"
 
-#include "app/RunLogText.h"
-#include "windows/ProcessState_win.h"
+#include "run/RunLogText.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/Unattended_win.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "install/VersionInfo_win.h"
 #include "resources/resource.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/Unattended_win.h"
 
 namespace {

@@ -1,6 +1,38 @@
 #include "install/InstallResult.h"
 
+#include <cstdio>
+
 namespace {
+
+struct BitName {
+    uint32_t Bit;
+    const char* Name;
+};
+
+constexpr BitName kBitNames[] = {
+    {VerInstallBit::TempFile, "VIF_TEMPFILE"},
+    {VerInstallBit::Mismatch, "VIF_MISMATCH"},
+    {VerInstallBit::SrcOld, "VIF_SRCOLD"},
+    {VerInstallBit::DiffLang, "VIF_DIFFLANG"},
+    {VerInstallBit::DiffCodePage, "VIF_DIFFCODEPG"},
+    {VerInstallBit::DiffType, "VIF_DIFFTYPE"},
+    {VerInstallBit::WriteProt, "VIF_WRITEPROT"},
+    {VerInstallBit::FileInUse, "VIF_FILEINUSE"},
+    {VerInstallBit::OutOfSpace, "VIF_OUTOFSPACE"},
+    {VerInstallBit::AccessViolation, "VIF_ACCESSVIOLATION"},
+    {VerInstallBit::SharingViolation, "VIF_SHARINGVIOLATION"},
+    {VerInstallBit::CannotCreate, "VIF_CANNOTCREATE"},
+    {VerInstallBit::CannotDelete, "VIF_CANNOTDELETE"},
+    {VerInstallBit::CannotRename, "VIF_CANNOTRENAME"},
+    {VerInstallBit::CannotDeleteCur, "VIF_CANNOTDELETECUR"},
+    {VerInstallBit::OutOfMemory, "VIF_OUTOFMEMORY"},
+    {VerInstallBit::CannotReadSrc, "VIF_CANNOTREADSRC"},
+    {VerInstallBit::CannotReadDst, "VIF_CANNOTREADDST"},
+    {VerInstallBit::BuffTooSmall, "VIF_BUFFTOOSMALL"},
+    {VerInstallBit::CannotLoadLz32, "VIF_CANNOTLOADLZ32"},
+    {VerInstallBit::CannotLoadCabinet, "VIF_CANNOTLOADCABINET"},
+};
+
 
 // The rows between the language conflict and the disk prompt, in the order
 // they are examined: a message after which the examination goes on, or no
@@ -80,4 +112,34 @@ InstallVerdict InterpretInstallResult(uint32_t bits, const std::string& caption,
     if (has(BuffTooSmall))
         tell("VIF_BUFFTOOSMALL // INTERNAL ERROR!!!");
     return InstallVerdict::StopRun;
+}
+
+const char* InstallVerdictText(InstallVerdict verdict) {
+    switch (verdict) {
+    case InstallVerdict::Installed: return "installed";
+    case InstallVerdict::StopRun: return "the run stops";
+    case InstallVerdict::Retry: return "tried again";
+    case InstallVerdict::Skip: return "left alone, the run goes on";
+    case InstallVerdict::Force: return "installed anyway (forced)";
+    case InstallVerdict::InUse: return "the file in place is in use";
+    }
+    return "unknown";
+}
+
+std::string VerInstallBitNames(uint32_t bits) {
+    if (bits == 0)
+        return "0";
+    std::string names;
+    for (const BitName& row : kBitNames) {
+        if (!(bits & row.Bit))
+            continue;
+        names += (names.empty() ? "" : "|") + std::string(row.Name);
+        bits &= ~row.Bit;
+    }
+    if (bits) {
+        char hex[16];
+        std::snprintf(hex, sizeof(hex), "0x%X", static_cast<unsigned>(bits));
+        names += (names.empty() ? "" : "|") + std::string(hex);
+    }
+    return names;
 }

@@ -64,3 +64,10 @@ public:
 // answers Install all.
 InstallVerdict InterpretInstallResult(uint32_t bits, const std::string& caption, int16_t disk, int& installAll,
                                       InstallPrompts& prompts);
+
+// The names of the result bits of VerInstallFileA, joined by '|'
+// ("VIF_MISMATCH|VIF_SRCOLD"), "0" for none; unknown bits in hexadecimal.
+std::string VerInstallBitNames(uint32_t bits);
+
+// What setup does after one answer of the installer, in words (for the run log).
+const char* InstallVerdictText(InstallVerdict verdict);

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "install/IniEdit.h"
-#include "install/ShortNames.h"
+#include "text/IniEdit.h"
+#include "text/ShortNames.h"
 #include "install/VersionInfo_win.h"
 #include "rollback/RunJournal_win.h"
 #include "windows/Platform_win.h"

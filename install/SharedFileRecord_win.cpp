@@ -4,7 +4,7 @@
 #include "uninstall/SharedCount_win.h"
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
 #include "windows/Unattended_win.h"

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "install/OwnShortName.h"
-#include "install/PathText.h"
+#include "text/PathText.h"
 #include "windows/Handles_win.h"
 #include "windows/SystemPaths_win.h"
 

@@ -8,7 +8,7 @@
 #include "install/AssemblyFolder_win.h"
 #include "install/DiskPromptBoxes_win.h"
 #include "windows/Handles_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"

@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "setuppack/PayloadUnpack.h"
+#include "bundle/PayloadUnpack.h"
 #include "windows/Handles_win.h"
 
 class FolderSink : public UnpackSink {

@@ -1,6 +1,6 @@
 #include "loader/LoaderCommandLine.h"
 
-#include "setuppack/EntryPath.h"
+#include "bundle/EntryPath.h"
 
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "setuppack/PayloadFormat.h"
+#include "bundle/PayloadFormat.h"
 
 extern const char* const kLoaderCaption;
 

@@ -16,7 +16,7 @@
 #include "uninstall/LogFileSink_win.h"
 #include "uninstall/UninstallEntry.h"
 #include "uninstall/UninstallRegistry_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
 #include "windows/SystemPaths_win.h"
 #include "windows/Unattended_win.h"

@@ -10,7 +10,7 @@
 #include "uninstall/PathRules.h"
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/ShellFolders_win.h"
 #include "windows/WindowText_win.h"
 #include "windows/Unattended_win.h"

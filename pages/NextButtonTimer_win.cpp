@@ -1,4 +1,4 @@
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "pages/NextRules.h"
 #include "pages/PageHook_win.h"
 #include "resources/resource.h"

@@ -3,7 +3,7 @@
 #include "pages/ChoiceRules.h"
 #include "pages/ScriptControls_win.h"
 #include "resources/resource.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "pages/PageHook_win.h"
 #include "resources/resource.h"
 #include "script/PageNames.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/ShellFolders_win.h"
 #include "windows/WindowText_win.h"
 

@@ -2,7 +2,7 @@
 
 #include "pages/ControlCommands.h"
 #include "pages/ControlTypes.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/Unattended_win.h"
 
 void CreateScriptControls(HWND page, const std::string& pageName) {

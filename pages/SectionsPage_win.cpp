@@ -10,7 +10,7 @@
 #include "pages/SectionSize.h"
 #include "resources/resource.h"
 #include "script/PageNames.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "pages/ChoiceRules.h"
 #include "pages/PageProcs_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/ShellFolders_win.h"
 #include "windows/Unattended_win.h"
 

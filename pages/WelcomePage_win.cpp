@@ -4,7 +4,7 @@
 #include "resources/resource.h"
 #include "script/PageNames.h"
 #include "windows/Handles_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "rollback/Crc32.h"
+#include "text/Crc32.h"
 
 const char kJournalMagic[8] = {'T', 'A', 'R', 'V', 'J', 'N', 'L', '1'};
 

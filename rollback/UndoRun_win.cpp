@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "install/IniEdit.h"
-#include "install/ShortNames.h"
+#include "text/IniEdit.h"
+#include "text/ShortNames.h"
 #include "rollback/OpenRuns_win.h"
 #include "rollback/RegistryState_win.h"
 #include "rollback/UndoPlan.h"

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <string>
 
-#include "setuppack/PayloadUnpack.h"
+#include "bundle/PayloadUnpack.h"
 
 class FileSource : public ByteSource {
 public:

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "setuppack/EntryPath.h"
+#include "bundle/EntryPath.h"
 
 namespace fs = std::filesystem;
 

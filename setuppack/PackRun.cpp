@@ -7,10 +7,10 @@
 #include <optional>
 #include <system_error>
 
-#include "setuppack/EntryPath.h"
+#include "bundle/EntryPath.h"
 #include "setuppack/FileSource.h"
 #include "setuppack/MediumTree.h"
-#include "setuppack/PeLayout.h"
+#include "bundle/PeLayout.h"
 
 namespace fs = std::filesystem;
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-#include "setuppack/PayloadFormat.h"
+#include "bundle/PayloadFormat.h"
 
 namespace {
 

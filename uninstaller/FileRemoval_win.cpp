@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "install/IniEdit.h"
+#include "text/IniEdit.h"
 #include "windows/Platform_win.h"
 #include "windows/SystemPaths_win.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "install/PathText.h"
+#include "text/PathText.h"
 #include "uninstall/RemovalPlan.h"
 #include "uninstall/UninstallEntry.h"
 #include "uninstaller/FileRemoval_win.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "install/PathText.h"
+#include "text/PathText.h"
 #include "uninstall/LogDigest_win.h"
 #include "uninstall/RemovalPlan.h"
 #include "uninstall/UninstallEntry.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/RunLogText.h"
+#include "run/RunLogText.h"
 #include "windows/SystemPaths_win.h"
 
 namespace {

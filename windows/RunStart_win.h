@@ -4,7 +4,7 @@
 #pragma once
 #include <optional>
 
-#include "app/SetupSwitches.h"
+#include "run/SetupSwitches.h"
 
 // Returns the exit code when the program is to end at once (1639 a refused
 // argument, 1622 a /LOG= file that cannot be written, 0 after /?), or nothing

@@ -1,6 +1,6 @@
 #include "windows/Unattended_win.h"
 
-#include "app/RunLogText.h"
+#include "run/RunLogText.h"
 #include "windows/Platform_win.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/ExitCodes.h"
+#include "run/ExitCodes.h"
 #include "windows/RunLog_win.h"
 
 struct UnattendedRun {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "../native/BundleTestSupport.h"
-#include "setuppack/EntryPath.h"
+#include "bundle/EntryPath.h"
 
 namespace {
 void Require(bool condition) {

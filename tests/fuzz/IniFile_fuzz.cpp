@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "install/IniEdit.h"
-#include "install/IniFile.h"
-#include "install/IniSyntax.h"
+#include "text/IniEdit.h"
+#include "text/IniFile.h"
+#include "text/IniSyntax.h"
 
 namespace {
 const std::string Section = "rename";

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/RunLogText.h"
-#include "app/SetupSwitches.h"
+#include "run/RunLogText.h"
+#include "run/SetupSwitches.h"
 
 namespace {
 void Require(bool condition) {

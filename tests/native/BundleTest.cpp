@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "BundleTestSupport.h"
-#include "setuppack/EntryPath.h"
+#include "bundle/EntryPath.h"
 #include "setuppack/PayloadWriter.h"
 
 namespace {

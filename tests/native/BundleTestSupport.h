@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "setuppack/PayloadUnpack.h"
+#include "bundle/PayloadUnpack.h"
 
 namespace test_pe {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "windows/Gradient.h"
+#include "wizard/Gradient.h"
 
 TEST(Gradient, DefaultColoursRunFromBlueToBlackInThreeRowBands) {
     const GradientBands bands = ComputeGradientBands({0, 0, 255}, {0, 0, 0}, 768);

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "install/IniEdit.h"
+#include "text/IniEdit.h"
 
 namespace {
 const std::string Key = "C:\\WINDOWS\\SYSTEM\\MYLIBR~1.DLL";

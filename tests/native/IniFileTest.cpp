@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "install/IniFile.h"
+#include "text/IniFile.h"
 
 namespace {
 using Pairs = std::vector<std::pair<std::string, std::string>>;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "install/IniSyntax.h"
+#include "text/IniSyntax.h"
 
 TEST(IniSyntax, ClassifiesLines) {
     EXPECT_EQ(ReadIniLine("[rename]\r\n").Kind, IniLineKind::Header);

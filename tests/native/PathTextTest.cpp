@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "install/PathText.h"
+#include "text/PathText.h"
 
 namespace {
 std::string Collapsed(std::string path) {

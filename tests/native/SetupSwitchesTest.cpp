@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/ExitCodes.h"
-#include "app/RunLogText.h"
-#include "app/SetupSwitches.h"
+#include "run/ExitCodes.h"
+#include "run/RunLogText.h"
+#include "run/SetupSwitches.h"
 #include "install/InstallResult.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "install/ShortNames.h"
+#include "text/ShortNames.h"
 
 namespace {
 std::string ShortBase(std::string path) {

@@ -11,7 +11,7 @@
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
 #include "tests/wine/InstallVersionedFileTestSupport.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 
 using namespace install_test;
 

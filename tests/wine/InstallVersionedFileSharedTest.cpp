@@ -10,7 +10,7 @@
 #include "tests/wine/InstallTestSupport.h"
 #include "tests/wine/InstallVersionedFileTestSupport.h"
 #include "uninstall/SharedCount_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/SystemPaths_win.h"
 
 using namespace install_test;

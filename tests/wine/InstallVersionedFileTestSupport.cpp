@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "install/FileBytes.h"
+#include "text/FileBytes.h"
 #include "install/VersionInfo_win.h"
 #include "tests/wine/InstallTestSupport.h"
 #include "windows/FindFiles_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/SystemPaths_win.h"
 
 namespace install_test {

@@ -7,7 +7,7 @@
 #include "pages/PageHook_win.h"
 #include "PageTestSupport.h"
 #include "resources/resource.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 
 using namespace page_test;
 

@@ -8,7 +8,7 @@
 
 #include "PageTestSupport.h"
 #include "resources/resource.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
 
 using namespace page_test;

@@ -4,7 +4,7 @@
 
 #include "pages/PageHook_win.h"
 #include "pages/PageTable_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 
 namespace page_test {
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "PageTestSupport.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 
 using namespace page_test;
 

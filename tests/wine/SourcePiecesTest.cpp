@@ -11,10 +11,10 @@
 #include "install/AssemblyFolder_win.h"
 #include "install/CopyPlan.h"
 #include "install/SourcePieces_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "tests/wine/DialogWatcher.h"
 #include "tests/wine/InstallTestSupport.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/SystemPaths_win.h"
 
 using namespace install_test;

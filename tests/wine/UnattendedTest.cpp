@@ -11,7 +11,7 @@
 #include "install/DiskPromptBoxes_win.h"
 #include "install/InstallQuestions_win.h"
 #include "tests/wine/InstallTestSupport.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
 #include "windows/Unattended_win.h"
 

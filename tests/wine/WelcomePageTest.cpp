@@ -9,7 +9,7 @@
 #include "PageTestSupport.h"
 #include "resources/resource.h"
 #include "windows/Handles_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 
 using namespace page_test;
 

@@ -24,7 +24,7 @@
 #include "uninstall/LogFileSink_win.h"
 #include "windows/FindFiles_win.h"
 #include "windows/Handles_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 #include "windows/SystemPaths_win.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "tests/e2e/robot/Polling.h"
 #include "tests/e2e/robot/Screen.h"
-#include "windows/Gradient.h"
+#include "wizard/Gradient.h"
 
 namespace {
 std::string PixelLine(int x, int y, COLORREF colour) {

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "setuppack/PayloadFormat.h"
-#include "setuppack/PeLayout.h"
+#include "bundle/PayloadFormat.h"
+#include "bundle/PeLayout.h"
 
 class ByteSource {
 public:

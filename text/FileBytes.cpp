@@ -1,4 +1,4 @@
-#include "install/FileBytes.h"
+#include "text/FileBytes.h"
 
 #include <cerrno>
 #include <cstdio>

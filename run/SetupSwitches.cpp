@@ -1,4 +1,4 @@
-#include "app/SetupSwitches.h"
+#include "run/SetupSwitches.h"
 
 #include <algorithm>
 #include <cctype>

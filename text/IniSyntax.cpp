@@ -1,4 +1,4 @@
-#include "install/IniSyntax.h"
+#include "text/IniSyntax.h"
 
 #include <algorithm>
 

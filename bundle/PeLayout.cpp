@@ -1,4 +1,4 @@
-#include "setuppack/PeLayout.h"
+#include "bundle/PeLayout.h"
 
 namespace {
 

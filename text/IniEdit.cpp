@@ -1,4 +1,4 @@
-#include "install/IniEdit.h"
+#include "text/IniEdit.h"
 
 #include <cstddef>
 #include <functional>
@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "install/FileBytes.h"
-#include "install/IniFile.h"
-#include "install/IniSyntax.h"
+#include "text/FileBytes.h"
+#include "text/IniFile.h"
+#include "text/IniSyntax.h"
 
 namespace {
 bool IsBlank(std::string_view line) {

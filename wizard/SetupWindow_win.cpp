@@ -1,8 +1,8 @@
-#include "windows/SetupWindow_win.h"
+#include "wizard/SetupWindow_win.h"
 
-#include "windows/BackgroundPaint_win.h"
-#include "windows/ProcessState_win.h"
-#include "windows/SplashPaint_win.h"
+#include "wizard/BackgroundPaint_win.h"
+#include "wizard/ProcessState_win.h"
+#include "wizard/SplashPaint_win.h"
 
 HWND CreateSetupWindow(const char* title, const char* className, HWND parent, DWORD style, int x, int y,
                        int width, int height) {

@@ -1,4 +1,4 @@
-#include "setuppack/EntryPath.h"
+#include "bundle/EntryPath.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "install/ShortNames.h"
+#include "text/ShortNames.h"
 
-#include "install/PathText.h"
+#include "text/PathText.h"
 
 namespace {
 constexpr size_t ShortBaseLength = 8;

@@ -1,7 +1,7 @@
-#include "install/IniFile.h"
+#include "text/IniFile.h"
 
-#include "install/FileBytes.h"
-#include "install/IniSyntax.h"
+#include "text/FileBytes.h"
+#include "text/IniSyntax.h"
 
 IniFile::LoadResult IniFile::Load(const std::string& path) {
     sections_.clear();

@@ -1,4 +1,4 @@
-#include "rollback/Crc32.h"
+#include "text/Crc32.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "windows/SplashPaint_win.h"
+#include "wizard/SplashPaint_win.h"
 
 #include "windows/Handles_win.h"
 

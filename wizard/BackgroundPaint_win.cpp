@@ -1,8 +1,8 @@
-#include "windows/BackgroundPaint_win.h"
+#include "wizard/BackgroundPaint_win.h"
 
-#include "windows/Gradient.h"
+#include "wizard/Gradient.h"
 #include "windows/Handles_win.h"
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 
 namespace {
 

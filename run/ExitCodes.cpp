@@ -1,4 +1,4 @@
-#include "app/ExitCodes.h"
+#include "run/ExitCodes.h"
 
 ExitCode ExitCodeOfRun(RunMode mode, const RunEnd& end) {
     if (mode == RunMode::Interactive)

@@ -1,11 +1,11 @@
-#include "setuppack/PayloadFormat.h"
+#include "bundle/PayloadFormat.h"
 
 #include <zlib.h>
 
 #include <algorithm>
 #include <set>
 
-#include "setuppack/EntryPath.h"
+#include "bundle/EntryPath.h"
 
 namespace {
 

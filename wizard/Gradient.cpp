@@ -1,4 +1,4 @@
-#include "windows/Gradient.h"
+#include "wizard/Gradient.h"
 
 namespace {
 // Truncates toward zero and keeps the low 8 bits, as the paint does with a

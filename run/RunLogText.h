@@ -15,13 +15,5 @@ std::string RunLogLine(const LogTime& time, const std::string& event);
 // "Tarvane Setup Log YYYY-MM-DD #NNN.txt", the number at least three digits.
 std::string DefaultRunLogName(const LogTime& date, int number);
 
-// The names of the result bits of VerInstallFileA, joined by '|'
-// ("VIF_MISMATCH|VIF_SRCOLD"), "0" for none; unknown bits in hexadecimal.
-std::string VerInstallBitNames(uint32_t bits);
-
-enum class InstallVerdict : int;
-// What setup does after one answer of the installer, in words.
-const char* InstallVerdictText(InstallVerdict verdict);
-
 // The programs' version, as their version resources give it.
 extern const char ProgramVersionText[];

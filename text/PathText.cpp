@@ -1,4 +1,4 @@
-#include "install/PathText.h"
+#include "text/PathText.h"
 
 void CollapseBackslashes(std::string& path) {
     // The walk covers as many positions as the path had at the start, and

@@ -1,4 +1,4 @@
-#include "windows/ProcessState_win.h"
+#include "wizard/ProcessState_win.h"
 
 SetupState& TheState() {
     static SetupState state;

@@ -1,4 +1,4 @@
-#include "setuppack/PayloadUnpack.h"
+#include "bundle/PayloadUnpack.h"
 
 #include <LzmaDec.h>
 

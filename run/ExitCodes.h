@@ -1,7 +1,7 @@
 // Exit codes of setup.exe, and the one place that turns the end of a run
 // into one.
 #pragma once
-#include "app/SetupSwitches.h"
+#include "run/SetupSwitches.h"
 
 enum ExitCode : int {
     ExitNormal = 0,

@@ -1,0 +1,37 @@
+#include "run/RunLogText.h"
+
+#include <cstdio>
+
+namespace {
+std::string Digits(int value, int width) {
+    char text[16];
+    std::snprintf(text, sizeof(text), "%0*d", width, value);
+    return text;
+}
+
+std::string Date(const LogTime& time) {
+    return Digits(time.Year, 4) + "-" + Digits(time.Month, 2) + "-" + Digits(time.Day, 2);
+}
+
+} // namespace
+
+const char ProgramVersionText[] = "1.0.0.0";
+
+std::string RunLogLine(const LogTime& time, const std::string& event) {
+    std::string line = Date(time) + " " + Digits(time.Hour, 2) + ":" + Digits(time.Minute, 2) + ":" +
+                       Digits(time.Second, 2) + "." + Digits(time.Millisecond, 3) + "  ";
+    for (size_t i = 0; i < event.size(); ++i) {
+        if (event[i] == '\r' || event[i] == '\n') {
+            if (event[i] == '\r' && i + 1 < event.size() && event[i + 1] == '\n')
+                ++i;
+            line += " / ";
+        } else {
+            line += event[i];
+        }
+    }
+    return line + "\r\n";
+}
+
+std::string DefaultRunLogName(const LogTime& date, int number) {
+    return "Tarvane Setup Log " + Date(date) + " #" + Digits(number, 3) + ".txt";
+}
