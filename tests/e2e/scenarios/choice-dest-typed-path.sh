@@ -18,21 +18,16 @@ ShowMessage("done", "done", "", "NOW")
 }
 
 robot_script() {
+    robot_start "Demo Setup"
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Demo Setup"
 set-text id=1011 ""
 type id=1011 "C:\\Games"
 expect-text id=1011 "C:\\Games"
 expect-state id=1017 enabled=1
 click id=1017
-wait-window class=#32770 title=dp
-expect-text id=0xFFFF "<C:\\Games>"
-click text=OK
-wait-window class=#32770 title=done
-click text=OK
-wait-exit
 ROBOT
+    robot_box dp '<C:\Games>'
+    robot_end done
 }
 
 verify() {
