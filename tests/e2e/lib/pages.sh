@@ -76,3 +76,10 @@ robot_browse() {
     echo 'wait-gone'
     robot_window "$page"
 }
+
+# robot_type_destination PATH: on the destination page the robot empties the
+# field, types PATH key by key and sees Next enabled for it.
+robot_type_destination() {
+    printf 'set-text id=1011 ""\ntype id=1011 %s\nexpect-text id=1011 %s\nexpect-state id=1017 enabled=1\n' \
+        "$(robot_word "$1")" "$(robot_word "$1")"
+}

@@ -1,6 +1,7 @@
 # A path typed on the destination page becomes DP as typed, without a final
 # backslash added, and the copy run installs into it: the log lands in it and
 # [DP]name joins without a separator.
+source "$E2E_LIB/pages.sh"
 
 prepare() {
     mkdir -p "$MEDIUM/files"
@@ -19,13 +20,8 @@ ShowMessage("done", "done", "", "NOW")
 
 robot_script() {
     robot_start "Demo Setup"
-    cat <<'ROBOT'
-set-text id=1011 ""
-type id=1011 "C:\\Games"
-expect-text id=1011 "C:\\Games"
-expect-state id=1017 enabled=1
-click id=1017
-ROBOT
+    robot_type_destination 'C:\Games'
+    echo 'click id=1017'
     robot_box dp '<C:\Games>'
     robot_end done
 }

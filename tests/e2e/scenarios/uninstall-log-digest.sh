@@ -33,14 +33,9 @@ ShowCopy()
 }
 
 robot_script() {
-    robot_start "Edited Setup"
-    cat <<'ROBOT'
-set-text id=1011 ""
-type id=1011 "C:\\Edited"
-expect-text id=1011 "C:\\Edited"
-click id=1017
-wait-exit
-ROBOT
+    robot_start "$APP Setup"
+    robot_type_destination "C:\\$APP"
+    printf '%s\n' 'click id=1017' wait-exit
 }
 
 # The robot's steps of a removal up to the first shared file's question.
