@@ -18,10 +18,10 @@ struct Diagnostic {
 struct CodeInfo {
     const char* Code;
     Severity Level;
-    const char* Summary; // one line, for the README and SARIF rules
+    const char* Summary; // one line, for the table in docs/checker.md and SARIF rules
 };
 
-// Every code, in the order of the README.
+// Every code, in the order of the table in docs/checker.md.
 const std::vector<CodeInfo>& AllCodes();
 
 // A diagnostic with the severity of its code.

@@ -14,7 +14,7 @@ set -uo pipefail
 
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_LIB=$HERE/lib
-for lib in wait display wine scenario; do
+for lib in wait display wine scenario steps; do
     # shellcheck source=/dev/null
     source "$HERE/lib/$lib.sh"
 done

@@ -13,7 +13,7 @@ ShowMessage("The copy page has closed", "After the copy", "", "NOW")
 # robot_after_copy: the robot waits for that message, runs the lines of its
 # standard input while the message is open, answers it and waits for the end.
 robot_after_copy() {
-    printf '%s\n' 'wait-process setup.exe' 'wait-window class=#32770 title="After the copy"'
+    robot_start "After the copy"
     cat
     printf '%s\n' 'click text=OK' 'wait-exit'
 }
@@ -133,12 +133,6 @@ nonshared_records() {
     done
 }
 
-# robot_word TEXT: TEXT as one quoted word of a robot command.
-robot_word() {
-    local text=${1//\\/\\\\}
-    printf '"%s"' "${text//\"/\\\"}"
-}
-
 # The script lines that split big.dat over the folders disk1 to disk3 of the
 # medium (disks 1 to 3); the last piece asks for the shortcut "Big".
 PIECE_STATEMENTS='AddFile("[SP]\disk1\big.001", "[DP]big.dat", "Main", "0", "1", "1", "0", "0", "0", "")
@@ -154,15 +148,9 @@ ShowCopy()
 ShowMessage("The copy page has closed", "After the copy", "", "NOW")
 '
 robot_sections_then_copy() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Demo Setup"
-listview id=1009
-click id=1017
-wait-window class=#32770 title="After the copy"
-click text=OK
-wait-exit
-ROBOT
+    robot_start "Demo Setup"
+    echo 'listview id=1009'
+    robot_next_end "After the copy"
 }
 
 # expect_main_size BYTES: the sections page showed the section Main, first,
@@ -191,9 +179,12 @@ make_pieces() {
 READY_STATEMENT='ShowMessage("Take out the disk now", "Ready", "", "NOW")
 '
 
+# medium_piece N: the piece of disk N in the medium, as a Windows path.
+medium_piece() { printf '%s\\disk%s\\big.00%s' "$(medium_windows_path)" "$1" "$1"; }
+
 # The piece of disk 2 in the medium and where the robot keeps it while the
 # disk is "out", both as Windows paths.
-medium_piece2() { printf '%s\\disk2\\big.002' "$(medium_windows_path)"; }
+medium_piece2() { medium_piece 2; }
 spare_piece2() { printf '%s\\big.002' "$(medium_windows_path)"; }
 
 # Robot lines: wait for the pause, take disk 2 out, go on to the copy page.
@@ -226,6 +217,13 @@ expect_no_assembly_left() {
 # disk_prompt_text DISK: the text of the prompt for a missing disk.
 disk_prompt_text() {
     printf 'Please insert disk %s in order to continue setup. If you inserted correct disk and this message appears again, setup script may be corrupt.' "$1"
+}
+
+# robot_disk_prompt N [DISK]: the robot waits for the prompt for the piece of
+# disk N, which asks for disk DISK (default N).
+robot_disk_prompt() {
+    robot_window "$(medium_piece "$1")"
+    printf 'expect-text id=0xFFFF %s\n' "$(robot_word "$(disk_prompt_text "${2:-$1}")")"
 }
 
 # expect_copy_page_controls: the robot's "children" of the copy page show its
@@ -285,11 +283,9 @@ stopping_run_robot() {
     printf 'wait-window class=#32770 title=Ready\nclick text=OK\n'
     printf 'wait-window class=#32770 title="Overwrite file"\nclick text=Yes\n'
     for message in "$@"; do
-        printf 'wait-window class=#32770 title=%s\nexpect-text id=0xFFFF %s\nclick text=OK\nwait-gone\n' \
-            "$name" "$(robot_word "$message")"
+        robot_box "$name" "$message"
     done
-    printf 'wait-window class=#32770 title=Setup\nexpect-text id=0xFFFF %s\nclick text=OK\nwait-exit\n' \
-        "$(robot_word "$UNDONE_TEXT")"
+    robot_end Setup "$UNDONE_TEXT"
 }
 
 # verify_stopped_run NAME: the run was undone: what was installed before the
@@ -325,11 +321,7 @@ ShowCopy()
 # robot_demo_walk: the robot accepts the demo's license and walks through
 # every page of the demo ($APP), with screenshots into the scenario's walk/.
 robot_demo_walk() {
-    cat <<ROBOT
-timeout 30000
-wait-process setup.exe
-wait-window class=#32770 title="Welcome to $APP"
-check text="I accept the license terms" 1
-walk "$(scenario_path walk)"
-ROBOT
+    echo 'timeout 30000'
+    robot_start "Welcome to $APP"
+    printf '%s\n' 'check text="I accept the license terms" 1' "walk $(robot_word "$(scenario_path walk)")"
 }

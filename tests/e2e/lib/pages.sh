@@ -55,3 +55,31 @@ robot_program_group() {
         'wait-window class=#32770 title=pg' "$2" 'click text=OK' 'wait-window class=#32770 title=done' 'click text=OK' \
         'wait-exit'
 }
+
+# robot_browse PAGE [ITEM...]: the shell's folder browser that a button of the
+# page titled PAGE opened asks for the installation directory; the robot
+# picks the folder reached through the ITEMs of its tree with OK, or with no
+# ITEM cancels, and is back on the page.
+robot_browse() {
+    local page=$1 item words=()
+    shift
+    robot_window 'Browse for Folder'
+    echo 'expect-text id=14146 "Please choose the directory in which the software will be installed."'
+    if (($# == 0)); then
+        echo 'click id=2'
+    else
+        for item in "$@"; do
+            words+=("$(robot_word "$item")")
+        done
+        printf 'tree-select id=14145 %s\nclick id=1\n' "${words[*]}"
+    fi
+    echo 'wait-gone'
+    robot_window "$page"
+}
+
+# robot_type_destination PATH: on the destination page the robot empties the
+# field, types PATH key by key and sees Next enabled for it.
+robot_type_destination() {
+    printf 'set-text id=1011 ""\ntype id=1011 %s\nexpect-text id=1011 %s\nexpect-state id=1017 enabled=1\n' \
+        "$(robot_word "$1")" "$(robot_word "$1")"
+}

@@ -77,12 +77,7 @@ ROBOT
 # the question, OK to the final message.
 remove_robot() {
     remove_question_robot "$1"
-    cat <<ROBOT
-wait-window class=#32770 title="Uninstall $1"
-expect-text id=0xFFFF "$1 has been removed from your computer."
-click text=OK
-wait-exit
-ROBOT
+    robot_end "Uninstall $1" "$1 has been removed from your computer."
 }
 
 # run_uninstall_as_windows_does ROBOT_EXE KEY ROBOT_FILE SECONDS: "wine
@@ -162,11 +157,8 @@ prepare_tampered_log() {
 
 # tampered_robot CAPTION TEXT: the one message, answered with OK.
 tampered_robot() {
-    local text
-    text=$(robot_word "$2")
-    printf 'wait-process TAUninstall.exe\nwait-window class=#32770 title=%s\nexpect-text id=0xFFFF %s\n' \
-        "$(robot_word "$1")" "${text//$'\n'/\\n}"
-    printf 'click text=OK\nwait-exit\n'
+    printf 'wait-process TAUninstall.exe\n'
+    robot_end "$1" "$2"
 }
 
 # verify_nothing_removed KEY: the files, the entry and the log are as before.

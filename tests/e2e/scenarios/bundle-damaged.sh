@@ -24,13 +24,10 @@ AddFile("[SP]\files\ReadMe.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process index-flipped.exe
-wait-window class=#32770 title="Setup"
-expect-text id=0xFFFF "This setup program is damaged: the list of its setup files is damaged.\n\nNothing was unpacked or installed. Please download it again."
-click text=OK
-wait-exit
-ROBOT
+    echo 'wait-process index-flipped.exe'
+    robot_end Setup "This setup program is damaged: the list of its setup files is damaged.
+
+Nothing was unpacked or installed. Please download it again."
 }
 
 verify() {

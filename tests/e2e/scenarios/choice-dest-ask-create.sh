@@ -16,16 +16,15 @@ ShowMessage("<[DP]>", "third", "", "NOW")
 }
 
 robot_script() {
+    robot_start "Demo Setup"
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Demo Setup"
 expect-state id=1029 checked=0
 set-text id=1011 "C:\\Missing Dir"
 click id=1017
-wait-window class=#32770 title=first
-expect-text id=0xFFFF "<C:\\Missing Dir>"
-click text=OK
-wait-window class=#32770 title="Demo Setup"
+ROBOT
+    robot_box first '<C:\Missing Dir>'
+    robot_window "Demo Setup"
+    cat <<'ROBOT'
 expect-state id=1029 checked=0
 check id=1029 1
 set-text id=1011 "C:\\Missing Dir"
@@ -40,18 +39,11 @@ click id=1017
 wait-window class=#32770 title="Directory does not exist"
 click text=Yes
 wait-gone
-wait-window class=#32770 title=second
-expect-text id=0xFFFF "<C:\\Missing Dir>"
-click text=OK
-wait-window class=#32770 title="Demo Setup"
-check id=1029 1
-set-text id=1011 "C:\\windows\\win.ini"
-click id=1017
-wait-window class=#32770 title=third
-expect-text id=0xFFFF "<C:\\windows\\win.ini>"
-click text=OK
-wait-exit
 ROBOT
+    robot_box second '<C:\Missing Dir>'
+    robot_window "Demo Setup"
+    printf '%s\n' 'check id=1029 1' 'set-text id=1011 "C:\\windows\\win.ini"'
+    robot_next_end third '<C:\windows\win.ini>'
 }
 
 verify() {

@@ -15,17 +15,13 @@ ShowMessage("done", "done", "", "NOW")
 }
 
 robot_script() {
+    robot_start "Demo Setup"
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Demo Setup"
 set-text id=1011 "C:\\Games [2026]\\"
 expect-text id=1011 "C:\\Games [2026]\\"
 expect-state id=1017 enabled=1
-click id=1017
-wait-window class=#32770 title=done
-click text=OK
-wait-exit
 ROBOT
+    robot_next_end done
 }
 
 verify() {

@@ -14,9 +14,8 @@ ShowMessage("<[DP]>", "dp", "", "NOW")
 # The Next button follows the path within one tick of its 50 ms timer; the
 # waits allow a loaded machine a second.
 robot_script() {
+    robot_start "Demo Setup"
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Demo Setup"
 expect-text id=1011 ""
 timeout 1000
 expect-text id=1013 "0 kb"
@@ -40,12 +39,8 @@ expect-text id=1011 "Q:\\Nowherex"
 expect-text id=1013 "0 kb"
 expect-state id=1017 enabled=1
 timeout 15000
-click id=1017
-wait-window class=#32770 title=dp
-expect-text id=0xFFFF "<Q:\\Nowherex>"
-click text=OK
-wait-exit
 ROBOT
+    robot_next_end dp '<Q:\Nowherex>'
 }
 
 verify() {

@@ -1,6 +1,7 @@
 # A path typed on the destination page becomes DP as typed, without a final
 # backslash added, and the copy run installs into it: the log lands in it and
 # [DP]name joins without a separator.
+source "$E2E_LIB/pages.sh"
 
 prepare() {
     mkdir -p "$MEDIUM/files"
@@ -18,21 +19,11 @@ ShowMessage("done", "done", "", "NOW")
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Demo Setup"
-set-text id=1011 ""
-type id=1011 "C:\\Games"
-expect-text id=1011 "C:\\Games"
-expect-state id=1017 enabled=1
-click id=1017
-wait-window class=#32770 title=dp
-expect-text id=0xFFFF "<C:\\Games>"
-click text=OK
-wait-window class=#32770 title=done
-click text=OK
-wait-exit
-ROBOT
+    robot_start "Demo Setup"
+    robot_type_destination 'C:\Games'
+    echo 'click id=1017'
+    robot_box dp '<C:\Games>'
+    robot_end done
 }
 
 verify() {

@@ -14,29 +14,15 @@ prepare() {
 # After the last click on "Use existing group" a browser would stay open and
 # hold back the end of the page, so the message "pg" would never come.
 robot_script() {
-    robot_program_group 'click id=1031
-wait-window class=#32770 title="Browse for Folder"
-expect-text id=14146 "Please choose the directory in which the software will be installed."
-click id=2
-wait-gone
-wait-window class=#32770 title="Program group"
-expect-state id=1031 checked=1
-expect-text id=1013 ""
-click id=1031
-wait-window class=#32770 title="Browse for Folder"
-tree-select id=14145 Programs "Existing Tools"
-click id=1
-wait-gone
-wait-window class=#32770 title="Program group"
-text id=1013
-special-folder 2
-click id=1014
-wait-window class=#32770 title="Browse for Folder"
-click id=2
-wait-gone
-wait-window class=#32770 title="Program group"
-click id=1031' \
-        'text id=0xFFFF'
+    robot_program_group "$(
+        echo 'click id=1031'
+        robot_browse "Program group"
+        printf '%s\n' 'expect-state id=1031 checked=1' 'expect-text id=1013 ""' 'click id=1031'
+        robot_browse "Program group" Programs "Existing Tools"
+        printf '%s\n' 'text id=1013' 'special-folder 2' 'click id=1014'
+        robot_browse "Program group"
+        echo 'click id=1031'
+    )" 'text id=0xFFFF'
 }
 
 verify() {

@@ -10,9 +10,8 @@ ShowMessage("after", "after", "", "NOW")
 }
 
 robot_script() {
+    robot_start "Demo Setup"
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Demo Setup"
 expect-state id=1024 visible=0
 expect-state id=1025 visible=0
 expect-text id=1011 ""
@@ -20,11 +19,8 @@ keys DOWN UP SPACE END HOME PAGEDOWN E
 mouse-click id=1009
 listview id=1009
 expect-state id=1025 visible=0
-click id=1017
-wait-window class=#32770 title=after
-click text=OK
-wait-exit
 ROBOT
+    robot_next_end after
 }
 
 verify() {

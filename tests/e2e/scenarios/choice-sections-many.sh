@@ -19,18 +19,10 @@ ShowMessage("after", "after", "", "NOW")
 }
 
 robot_script() {
-    cat <<'ROBOT'
-timeout 120000
-wait-process setup.exe
-wait-window class=#32770 title="Demo Setup"
-expect-state id=1017 enabled=0
-expect-state id=1017 enabled=1
-listview id=1009
-click id=1017
-wait-window class=#32770 title=after
-click text=OK
-wait-exit
-ROBOT
+    echo 'timeout 120000'
+    robot_start "Demo Setup"
+    printf '%s\n' 'expect-state id=1017 enabled=0' 'expect-state id=1017 enabled=1' 'listview id=1009'
+    robot_next_end after
 }
 
 verify() {

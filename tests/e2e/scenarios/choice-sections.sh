@@ -34,9 +34,8 @@ ShowMessage("done", "done", "", "NOW")
 }
 
 robot_script() {
+    robot_start "Demo Setup"
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Demo Setup"
 # Opening: the must-install rows selected, row 0 current with its details.
 expect-row id=1009 0 focused=1 selected=1
 expect-row id=1009 1 focused=0 selected=0
@@ -111,11 +110,8 @@ expect-row id=1009 2 focused=1 selected=0
 listview-click id=1009 1
 expect-row id=1009 1 selected=1
 listview id=1009
-click id=1017
-wait-window class=#32770 title=done
-click text=OK
-wait-exit
 ROBOT
+    robot_next_end done
 }
 
 verify() {

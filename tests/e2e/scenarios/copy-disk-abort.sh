@@ -11,9 +11,7 @@ prepare() {
     make_pieces
     medium_file 'files/before.txt' 'installed before the split file'
     medium_file 'files/after.txt' 'never installed'
-    write_script 'SetAppName("Demo")
-CreateSection("Main", "1", "0", "Main files")
-AddFile("[SP]\files\before.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
+    write_script "$DEMO_MAIN_SECTION"'AddFile("[SP]\files\before.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
 '"$PIECE_STATEMENTS"'AddFile("[SP]\files\after.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
 '"$READY_STATEMENT"'ShowCopy()
 '
@@ -23,23 +21,17 @@ robot_script() {
     local quit_text="Are you really sure to quit setup? The application will be deleted if you click on Yes"
     echo 'wait-process setup.exe'
     take_out_disk2
+    robot_window "$(medium_piece2)"
     cat <<ROBOT
-wait-window class=#32770 title=$(robot_word "$(medium_piece2)")
 click text=Abort
 wait-window class=#32770 title="Quit setup"
 expect-text id=0xFFFF $(robot_word "$quit_text")
 children
 click text=No
-wait-window class=#32770 title=$(robot_word "$(medium_piece2)")
-expect-text id=0xFFFF $(robot_word "$(disk_prompt_text 2)")
-click text=Abort
-wait-window class=#32770 title="Quit setup"
-click text=Yes
-wait-window class=#32770 title=Setup
-expect-text id=0xFFFF $(robot_word "$UNDONE_TEXT")
-click text=OK
-wait-exit
 ROBOT
+    robot_disk_prompt 2
+    printf '%s\n' 'click text=Abort' 'wait-window class=#32770 title="Quit setup"' 'click text=Yes'
+    robot_end Setup "$UNDONE_TEXT"
 }
 
 verify() {

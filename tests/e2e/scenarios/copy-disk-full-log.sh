@@ -10,24 +10,17 @@ prepare() {
         statements+="AddFile(\"[SP]\\files\\file$number.txt\", \"[DP]\", \"Main\", \"0\", \"1\", \"0\", \"0\", \"0\", \"0\", \"\")
 "
     done
-    write_script 'SetAppName("Demo")
-CreateSection("Main", "1", "0", "Main files")
-'"$statements"''"$COPY_PAGE_THEN_MESSAGE"
+    write_script "$DEMO_MAIN_SECTION$statements$COPY_PAGE_THEN_MESSAGE"
     limit_file_size 1
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="UNEXPECTED ERROR"
-expect-text id=0xFFFF "Writing the uninstall log failed (the disk may be full). Setup goes on, but uninstall will not remove every file."
-click text=OK
-# A second message would keep the page from closing: this box proves there
-# was none.
-wait-window class=#32770 title="After the copy"
-click text=OK
-wait-exit
-ROBOT
+    robot_start "UNEXPECTED ERROR"
+    printf '%s\n' 'expect-text id=0xFFFF "Writing the uninstall log failed (the disk may be full). Setup goes on, but uninstall will not remove every file."' \
+        'click text=OK'
+    # A second message would keep the page from closing: this box proves there
+    # was none.
+    robot_end "After the copy"
 }
 
 verify() {

@@ -7,25 +7,17 @@ source "$E2E_LIB/copy.sh"
 
 prepare() {
     make_pieces
-    write_script 'SetAppName("Demo")
-CreateSection("Main", "1", "0", "Main files")
-'"$PIECE_STATEMENTS"''"$COPY_PAGE_THEN_MESSAGE"
+    write_script "$DEMO_MAIN_SECTION$PIECE_STATEMENTS$COPY_PAGE_THEN_MESSAGE"
     limit_file_size 200
 }
 
 robot_script() {
-    cat <<ROBOT
-wait-process setup.exe
-wait-window class=#32770 title=$(robot_word "$(medium_windows_path)\\disk2\\big.002")
-expect-text id=0xFFFF $(robot_word "$(disk_prompt_text 2)")
-click text=Ignore
-wait-window class=#32770 title=$(robot_word "$(medium_windows_path)\\disk3\\big.003")
-expect-text id=0xFFFF $(robot_word "$(disk_prompt_text 3)")
-click text=Ignore
-wait-window class=#32770 title="After the copy"
-click text=OK
-wait-exit
-ROBOT
+    echo 'wait-process setup.exe'
+    robot_disk_prompt 2
+    echo 'click text=Ignore'
+    robot_disk_prompt 3
+    echo 'click text=Ignore'
+    robot_end "After the copy"
 }
 
 verify() {

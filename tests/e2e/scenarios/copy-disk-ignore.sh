@@ -6,22 +6,15 @@ source "$E2E_LIB/copy.sh"
 
 prepare() {
     make_pieces
-    write_script 'SetAppName("Demo")
-CreateSection("Main", "1", "0", "Main files")
-'"${PIECE_STATEMENTS/\"2\", \"1\", \"0\"/\"40000\", \"1\", \"0\"}$READY_STATEMENT"''"$COPY_PAGE_THEN_MESSAGE"
+    write_script "$DEMO_MAIN_SECTION${PIECE_STATEMENTS/\"2\", \"1\", \"0\"/\"40000\", \"1\", \"0\"}$READY_STATEMENT$COPY_PAGE_THEN_MESSAGE"
 }
 
 robot_script() {
     echo 'wait-process setup.exe'
     take_out_disk2
-    cat <<ROBOT
-wait-window class=#32770 title=$(robot_word "$(medium_piece2)")
-expect-text id=0xFFFF $(robot_word "$(disk_prompt_text -25536)")
-click text=Ignore
-wait-window class=#32770 title="After the copy"
-click text=OK
-wait-exit
-ROBOT
+    robot_disk_prompt 2 -25536
+    echo 'click text=Ignore'
+    robot_end "After the copy"
 }
 
 verify() {

@@ -9,17 +9,14 @@ source "$E2E_LIB/copy.sh"
 prepare() {
     note_start_date
     make_pieces
-    write_script 'SetAppName("Demo")
-CreateSection("Main", "1", "0", "Main files")
-'"$PIECE_STATEMENTS$READY_STATEMENT"''"$COPY_PAGE_THEN_MESSAGE"
+    write_script "$DEMO_MAIN_SECTION$PIECE_STATEMENTS$READY_STATEMENT$COPY_PAGE_THEN_MESSAGE"
 }
 
 robot_script() {
     echo 'wait-process setup.exe'
     take_out_disk2
+    robot_disk_prompt 2
     cat <<ROBOT
-wait-window class=#32770 title=$(robot_word "$(medium_piece2)")
-expect-text id=0xFFFF $(robot_word "$(disk_prompt_text 2)")
 move-window 0 0
 screenshot $(robot_word "$(scenario_path copy-page.bmp)")
 wait-window class=#32770 title=""

@@ -9,9 +9,7 @@ prepare() {
     note_start_date
     make_pieces
     medium_file 'files/after.txt' 'installed after the split file'
-    write_script 'SetAppName("Demo")
-CreateSection("Main", "1", "0", "Main files")
-'"$PIECE_STATEMENTS"'AddFile("[SP]\files\after.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
+    write_script "$DEMO_MAIN_SECTION$PIECE_STATEMENTS"'AddFile("[SP]\files\after.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
 '"$COPY_PAGE_THEN_MESSAGE"
 }
 

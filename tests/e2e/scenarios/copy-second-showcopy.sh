@@ -6,9 +6,7 @@ source "$E2E_LIB/copy.sh"
 prepare() {
     note_start_date
     medium_file 'files/one.txt' 'installed once'
-    write_script 'SetAppName("Demo")
-CreateSection("Main", "1", "0", "Main files")
-AddFile("[SP]\files\one.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
+    write_script "$DEMO_MAIN_SECTION"'AddFile("[SP]\files\one.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
 ShowCopy()
 ShowMessage("The first copy page has closed", "First copy", "", "NOW")
 ShowCopy()
@@ -17,9 +15,8 @@ ShowMessage("The run went on after Cancel", "After the second copy", "", "NOW")
 }
 
 robot_script() {
+    robot_start "First copy"
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="First copy"
 short-path "C:\\Program Files\\Demo\\one.txt"
 click text=OK
 wait-gone
@@ -27,11 +24,8 @@ wait-window class=#32770 title=""
 expect-text id=1033 Static
 expect-text id=1034 Static
 children
-click id=1018
-wait-window class=#32770 title="Quit setup"
-click text=Yes
-absent-until-exit class=#32770 title="After the second copy"
 ROBOT
+    robot_quit "After the second copy"
 }
 
 verify() {

@@ -7,12 +7,6 @@ ShowMessage("Install [APPNAME] now", "[APPNAME] Setup", "", "NOW")
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Demo Pro Setup"
-expect-text id=0xFFFF "Install Demo Pro now"
-keys ENTER
-wait-gone
-wait-exit
-ROBOT
+    robot_start "Demo Pro Setup"
+    printf '%s\n' 'expect-text id=0xFFFF "Install Demo Pro now"' 'keys ENTER' wait-gone wait-exit
 }

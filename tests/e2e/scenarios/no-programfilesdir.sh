@@ -9,9 +9,8 @@ prepare() {
 }
 
 robot_script() {
+    robot_start "Registry error"
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Registry error"
 text id=0xFFFF
 click text=OK
 absent-until-exit class=#32770 title=Later

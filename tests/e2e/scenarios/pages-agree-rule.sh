@@ -1,6 +1,5 @@
 # A CHECKBOX named agree with the rule VALUE 1: Next is disabled until the
 # box is checked and disabled again when it is unchecked.
-source "$E2E_LIB/pages.sh"
 
 prepare() {
     write_script 'SetWelcomeString("Please agree.", "Agree first")
@@ -12,9 +11,8 @@ ShowMessage("Agreed", "Done", "", "NOW")
 }
 
 robot_script() {
+    robot_start "Agree first"
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Agree first"
 expect-state id=1017 enabled=0
 mouse-click text="I agree"
 expect-state text="I agree" checked=1
@@ -24,9 +22,6 @@ expect-state text="I agree" checked=0
 expect-state id=1017 enabled=0
 check text="I agree" 1
 expect-state id=1017 enabled=1
-click id=1017
-wait-window class=#32770 title=Done
-click text=OK
-wait-exit
 ROBOT
+    robot_next_end Done
 }

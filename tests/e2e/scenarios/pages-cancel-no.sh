@@ -1,6 +1,5 @@
 # Cancel asks "Quit setup"; No leaves the page as it was and the script
 # goes on after Next.
-source "$E2E_LIB/pages.sh"
 
 prepare() {
     write_script 'SetWelcomeString("", "Cancel test")
@@ -11,9 +10,8 @@ ShowMessage("Still running", "After the page", "", "NOW")
 }
 
 robot_script() {
+    robot_start "Cancel test"
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Cancel test"
 check text="I agree" 1
 click id=1018
 wait-window class=#32770 title="Quit setup"
@@ -24,11 +22,8 @@ wait-gone
 wait-window class=#32770 title="Cancel test"
 expect-state text="I agree" checked=1
 expect-state id=1017 enabled=1
-click id=1017
-wait-window class=#32770 title="After the page"
-click text=OK
-wait-exit
 ROBOT
+    robot_next_end "After the page"
 }
 
 verify() {

@@ -19,9 +19,8 @@ ShowWelcome()
 }
 
 robot_script() {
+    robot_start "First showing"
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="First showing"
 expect-state text="I agree" checked=1
 expect-state text="Plain box" checked=0
 check text="I agree" 0

@@ -24,50 +24,25 @@ ShowMessage("Page closed", "Done", "", "NOW")
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title=Commands
-children
-mouse-click text="Just a label"
-mouse-click text="Push me"
-wait-window class=#32770 title="Push box"
-expect-text id=0xFFFF "Pushed"
-click text=OK
-wait-gone
-wait-window class=#32770 title="Second push box"
-expect-text id=0xFFFF "Pushed again"
-click text=OK
-wait-gone
-wait-window class=#32770 title=Commands
-check text="Option one" 1
-check text="Option two" 1
-wait-window class=#32770 title="Option box"
-expect-text id=0xFFFF "Option two chosen"
-click text=OK
-wait-gone
-wait-window class=#32770 title=Commands
-expect-state text="Option one" checked=0
-check text="Option three" 1
-expect-state text="Option two" checked=0
-type text="Field" X
-wait-window class=#32770 title="Field box"
-expect-text id=0xFFFF "Field changed"
-click text=OK
-wait-gone
-wait-window class=#32770 title=Commands
-mouse-click text="Push me"
-wait-window class=#32770 title="Push box"
-click text=OK
-wait-gone
-wait-window class=#32770 title="Second push box"
-click text=OK
-wait-gone
-wait-window class=#32770 title=Commands
-click id=1017
-wait-window class=#32770 title=Done
-click text=OK
-absent-until-exit class=#32770 title="Label box"
-ROBOT
+    robot_start Commands
+    printf '%s\n' children 'mouse-click text="Just a label"' 'mouse-click text="Push me"'
+    robot_box "Push box" Pushed
+    robot_box "Second push box" "Pushed again"
+    robot_window Commands
+    printf '%s\n' 'check text="Option one" 1' 'check text="Option two" 1'
+    robot_box "Option box" "Option two chosen"
+    robot_window Commands
+    printf '%s\n' 'expect-state text="Option one" checked=0' 'check text="Option three" 1' \
+        'expect-state text="Option two" checked=0' 'type text="Field" X'
+    robot_box "Field box" "Field changed"
+    robot_window Commands
+    echo 'mouse-click text="Push me"'
+    robot_box "Push box"
+    robot_box "Second push box"
+    robot_window Commands
+    echo 'click id=1017'
+    robot_window Done
+    printf '%s\n' 'click text=OK' 'absent-until-exit class=#32770 title="Label box"'
 }
 
 verify() {

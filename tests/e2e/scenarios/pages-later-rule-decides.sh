@@ -1,6 +1,5 @@
 # Two rules for one page with different outcomes: the later one in the
 # script decides.
-source "$E2E_LIB/pages.sh"
 
 prepare() {
     write_script 'SetWelcomeString("", "Two rules")
@@ -14,9 +13,8 @@ ShowMessage("Went on", "Done", "", "NOW")
 }
 
 robot_script() {
+    robot_start "Two rules"
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Two rules"
 expect-state id=1017 enabled=0
 check text="I agree" 1
 set-enabled id=1017 1
@@ -26,9 +24,6 @@ expect-state id=1017 enabled=1
 check text="I agree" 0
 set-enabled id=1017 0
 expect-state id=1017 enabled=1
-click id=1017
-wait-window class=#32770 title=Done
-click text=OK
-wait-exit
 ROBOT
+    robot_next_end Done
 }

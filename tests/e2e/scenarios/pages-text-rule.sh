@@ -1,6 +1,5 @@
 # A TEXT rule on an EDIT: Next is enabled only while the text is exactly
 # the expected one; case and a trailing blank count.
-source "$E2E_LIB/pages.sh"
 
 prepare() {
     write_script 'SetWelcomeString("Enter the password.", "Password")
@@ -13,9 +12,8 @@ ShowMessage("Opened", "Done", "", "NOW")
 }
 
 robot_script() {
+    robot_start Password
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title=Password
 expect-state id=1017 enabled=0
 set-text text="type here" "open sesame"
 set-enabled id=1017 1
@@ -27,9 +25,6 @@ set-text text="Open Sesame " ""
 type text="" "Open Sesame"
 expect-state id=1017 enabled=1
 expect-text text="Open Sesame" "Open Sesame"
-click id=1017
-wait-window class=#32770 title=Done
-click text=OK
-wait-exit
 ROBOT
+    robot_next_end Done
 }

@@ -6,9 +6,8 @@ source "$E2E_LIB/copy.sh"
 prepare() { prepare_shared_in_use; }
 
 robot_script() {
+    robot_start Setup
     cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title=Setup
 expect-text id=0xFFFF "To finish the installation of Demo, Windows must be restarted. Restart now?"
 children
 click text=No

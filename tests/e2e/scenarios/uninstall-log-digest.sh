@@ -33,15 +33,9 @@ ShowCopy()
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Edited Setup"
-set-text id=1011 ""
-type id=1011 "C:\\Edited"
-expect-text id=1011 "C:\\Edited"
-click id=1017
-wait-exit
-ROBOT
+    robot_start "$APP Setup"
+    robot_type_destination "C:\\$APP"
+    printf '%s\n' 'click id=1017' wait-exit
 }
 
 # The robot's steps of a removal up to the first shared file's question.
@@ -66,14 +60,8 @@ verify() {
     # An ordinary user adds a record for a file outside the installation.
     sed -i 's/^\[FILES\]\r$/[FILES]\r\nC:\\tamper\\keep.txt\r\nNONSHARED\r/' "$dir/Uninstall.log"
     grep -q 'tamper' "$dir/Uninstall.log" || fail "the record was not added"
-    cat >"$SCENARIO_DIR/tampered.robot" <<'ROBOT'
-timeout 30000
-wait-process TAUninstall.exe
-wait-window class=#32770 title="Uninstall Edited"
-expect-text id=0xFFFF "The uninstall log C:\\Edited\\Uninstall.log was changed after the installation, so it cannot be trusted and nothing has been removed."
-click text=OK
-wait-exit
-ROBOT
+    { echo 'timeout 30000' && tampered_robot "Uninstall $APP" "The uninstall log C:\\$APP\\Uninstall.log was changed after \
+the installation, so it cannot be trusted and nothing has been removed."; } >"$SCENARIO_DIR/tampered.robot"
     run_uninstall_as_windows_does "$BUILD_DIR/robot.exe" "$APP" "$SCENARIO_DIR/tampered.robot" 60 ||
         fail "tampered log: $(grep -E '^(fail|error) ' "$SCENARIO_DIR/tampered.out")"
     [ -f "$WINEPREFIX/drive_c/tamper/keep.txt" ] || fail "the file outside the installation was removed"
@@ -95,13 +83,7 @@ ROBOT
     expect_digest_of_log "$dir/Uninstall.log" "after the interrupted run"
 
     removal_until_shared_question >"$SCENARIO_DIR/second.robot"
-    cat >>"$SCENARIO_DIR/second.robot" <<'ROBOT'
-click text=Yes
-wait-gone
-wait-window class=#32770 title="Uninstall Edited"
-expect-text id=0xFFFF "Edited has been removed from your computer."
-click text=OK
-wait-exit
-ROBOT
+    { printf 'click text=Yes\nwait-gone\n' && robot_end "Uninstall $APP" "$APP has been removed from your computer."; } \
+        >>"$SCENARIO_DIR/second.robot"
     remove_without_residue "$dir" "$SCENARIO_DIR/second.robot"
 }

@@ -23,20 +23,11 @@ ShowCopy()
 }
 
 robot_script() {
-    cat <<ROBOT
-wait-process setup.exe
-wait-window class=#32770 title="$APP Setup"
-set-text id=1011 "C:\\\\Apps"
-expect-state id=1017 enabled=1
-set-text id=1011 "Games"
-expect-state id=1017 enabled=0
-set-text id=1011 ""
-type id=1011 "C:\\\\Apps\\\\..\\\\$APP"
-expect-text id=1011 "C:\\\\Apps\\\\..\\\\$APP"
-expect-state id=1017 enabled=1
-click id=1017
-wait-exit
-ROBOT
+    robot_start "$APP Setup"
+    printf '%s\n' 'set-text id=1011 "C:\\Apps"' 'expect-state id=1017 enabled=1' \
+        'set-text id=1011 "Games"' 'expect-state id=1017 enabled=0'
+    robot_type_destination "C:\\Apps\\..\\$APP"
+    printf '%s\n' 'click id=1017' wait-exit
 }
 
 verify() {

@@ -14,11 +14,6 @@ prepare() {
 
 # A16 (line 18) holds 1 MiB; A17 on line 19 would hold 2.
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Fatal error"
-expect-text id=0xFFFF "Error in 'SetupScript.INI', line 19 (SetVariable): a value grows beyond 1 MiB, or all variables together beyond 64 MiB.\nSetup cannot be continued."
-click text=OK
-absent-until-exit class=#32770 title=Never
-ROBOT
+    robot_fatal "Error in 'SetupScript.INI', line 19 (SetVariable): a value grows beyond 1 MiB, or all variables together beyond 64 MiB.
+Setup cannot be continued."
 }

@@ -1,6 +1,6 @@
 # Windows 98 without Wininit.exe: the "Error" box, then the run goes on.
 prepare() {
-    run_wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
+    as_windows_98
     rm -f "$WINEPREFIX/drive_c/windows/"[Ww]ininit.exe
     write_script 'ShowMessage("after the check", "Later", "", "NOW")
 '

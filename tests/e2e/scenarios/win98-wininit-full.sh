@@ -1,7 +1,7 @@
 # Windows 98 with a Wininit.exe of 40801 bytes: no message; the first box is
 # the script's own.
 prepare() {
-    run_wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
+    as_windows_98
     put_windows_file Wininit.exe 40801
     write_script 'ShowMessage("first box", "Later", "", "NOW")
 '

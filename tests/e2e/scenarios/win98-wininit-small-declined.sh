@@ -1,7 +1,7 @@
 # Windows 98 with a Wininit.exe one byte too small: the warning, answered No,
 # ends the program with exit code 0 before any statement runs.
 prepare() {
-    run_wine reg add 'HKCU\Software\Wine' /v Version /d win98 /f >/dev/null 2>&1
+    as_windows_98
     put_windows_file Wininit.exe 40800
     write_script 'ShowMessage("must not appear", "Later", "", "NOW")
 '

@@ -9,11 +9,6 @@ ShowMessage("never", "Never", "", "NOW")
 }
 
 robot_script() {
-    cat <<'ROBOT'
-wait-process setup.exe
-wait-window class=#32770 title="Fatal error"
-expect-text id=0xFFFF "Syntax error in 'SetupScript.INI': Function is not defined (possibly wrong parameter count?)\nSetup cannot be continued."
-click text=OK
-absent-until-exit class=#32770 title=Never
-ROBOT
+    robot_fatal "Syntax error in 'SetupScript.INI': Function is not defined (possibly wrong parameter count?)
+Setup cannot be continued."
 }
