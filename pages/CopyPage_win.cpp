@@ -47,6 +47,8 @@ void OpenUninstallLog(SetupState& state) {
     if (state.Earlier) {
         for (const LogRecord& record : state.Earlier->Log.Records)
             WriteRecord(state.UninstallLogStream, record);
+        if (!IsEarlierFolder(*state.Earlier, FullPathOf(state.Variables.Get("DP"))))
+            state.UninstallLogStream.WriteShortcut(UninstallLogPath(state.Earlier->Folder)); // a path and NONSHARED
         LogEvent("Uninstall log: " + std::to_string(state.Earlier->Log.Records.size()) +
                  " records of the earlier installation kept");
     }

@@ -29,6 +29,13 @@ EarlierLookup Absent(const std::string& why) { return EarlierLookup{std::nullopt
 
 } // namespace
 
+bool IsEarlierFolder(const EarlierInstallation& earlier, const std::string& fullDestination) {
+    std::string destination = fullDestination;
+    if (destination.empty() || destination.back() != '\\')
+        destination += '\\';
+    return SameIgnoringCase(destination, earlier.Folder);
+}
+
 EarlierLookup JudgeEarlierInstallation(const EntryFindings& findings, const LogHasher& hash) {
     if (!findings.EntryExists)
         return Absent("no earlier installation");

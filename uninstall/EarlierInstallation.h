@@ -32,3 +32,8 @@ struct EarlierLookup {
 };
 
 EarlierLookup JudgeEarlierInstallation(const EntryFindings& findings, const LogHasher& hash);
+
+// Whether a full destination path is the earlier installation's folder
+// (case and a final backslash aside). When it is not, the new log records
+// the earlier folder's Uninstall.log, so that removal takes it too.
+bool IsEarlierFolder(const EarlierInstallation& earlier, const std::string& fullDestination);

@@ -82,6 +82,10 @@ TEST(EarlierInstallation, CountsOnlyWithItsOwnUnchangedLog) {
     EXPECT_EQ(good.Found->Version, "1.4");
     ASSERT_EQ(good.Found->Log.Records.size(), 3u);
     EXPECT_NE(good.Note.find("D:\\My Games\\"), std::string::npos);
+    EXPECT_TRUE(IsEarlierFolder(*good.Found, "d:\\my games"));
+    EXPECT_TRUE(IsEarlierFolder(*good.Found, "D:\\My Games\\"));
+    EXPECT_FALSE(IsEarlierFolder(*good.Found, "D:\\My Games 2\\"));
+    EXPECT_FALSE(IsEarlierFolder(*good.Found, "D:\\"));
 
     struct Case {
         const char* why;

@@ -3,7 +3,8 @@
 # undone to 1.0 byte for byte; 0.9 is refused silently (1638) and
 # interactively (No, the default); 2.1.0 (a.txt, c.txt) goes into the same
 # folder with one log of both versions; 0.9 with /ALLOWDOWNGRADE is
-# installed; the QuietUninstallString then removes everything of them all.
+# installed into another folder; the QuietUninstallString then removes
+# everything of them all, in both folders.
 source "$E2E_LIB/upgrade.sh"
 source "$E2E_LIB/undo.sh"
 TIME_LIMIT=120
@@ -110,9 +111,14 @@ verify() {
     [ "$(in_log_order "$dir/Uninstall.log" "$(grep -i -x '.*\\B\.TXT' <<<"$records")" "$(grep -i -x '.*\\C\.TXT' <<<"$records")" | head -n 1)" = \
       "$(grep -i -x '.*\\B\.TXT' <<<"$records")" ] || fail "the earlier records do not come first"
 
-    # An older version when the command line allows it.
-    setup_from "$older" 0 /VERYSILENT /ALLOWDOWNGRADE
+    # An older version when the command line allows it, into another folder:
+    # the log there also records the earlier folder's log.
+    local moved="$WINEPREFIX/drive_c/Apps/Demo 0.9"
+    setup_from "$older" 0 /VERYSILENT /ALLOWDOWNGRADE '/DIR=C:\Apps\Demo 0.9'
     expect_version 0.9 0.9
+    [ "$(cat "$moved/a.txt" 2>/dev/null)" = 'a 0.9' ] || fail "0.9 is not in the folder /DIR names"
+    grep -q -x -F 'C:\Apps\Demo\Uninstall.log' <(tr -d '\r' <"$moved/Uninstall.log") ||
+        fail "the moved log does not record the earlier folder's log"
 
     # Removal as a deployment tool runs it: both versions, the folder, the
     # group, the entry and the counts go.
@@ -121,7 +127,7 @@ verify() {
     [[ $quiet =~ ^\"(.*)\"\ (/VERYSILENT)$ ]] || { fail "QuietUninstallString $quiet"; return; }
     timeout 120 "${WINE_LOCALE[@]}" wine "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" >/dev/null 2>&1 ||
         fail "silent removal: exit code $?"
-    after_removal "$dir" || fail "the self-removal left $(ls "$dir" | tr '\n' ' ')"
+    after_removal "$moved" || fail "the self-removal left $(ls "$moved" | tr '\n' ' ')"
     rm -f "$log"
     snapshot_prefix "$SCENARIO_DIR/after.snapshot"
     compare_snapshots "$SCENARIO_DIR/before.snapshot" "$SCENARIO_DIR/after.snapshot" "${WINE_OWN_DIFFERENCES[@]}" \
