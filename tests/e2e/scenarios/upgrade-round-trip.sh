@@ -85,8 +85,9 @@ verify() {
     rm -f "$WINEPREFIX/drive_c/older.txt"
     printf '%s\n' 'timeout 30000' 'wait-process setup.exe' 'wait-window class=#32770 title=Setup' \
         "expect-text id=0xFFFF $(robot_word 'A newer version (1.0) of Demo is already installed. Install version 0.9 over it?')" \
-        'keys ENTER' 'wait-exit' >"$SCENARIO_DIR/older.robot"
+        "screenshot $(scenario_path downgrade.bmp)" 'keys ENTER' 'wait-exit' >"$SCENARIO_DIR/older.robot"
     setup_answered "$older" "$SCENARIO_DIR/older.robot"
+    save_screenshot downgrade.bmp downgrade-question >/dev/null || fail "no screenshot of the question"
     expect_unchanged_since "$SCENARIO_DIR/v1.snapshot" refused-downgrades
 
     # The upgrade itself: the same folder, one log of both versions.
