@@ -55,6 +55,10 @@ TEST(SetupSwitches, GroupIconsSectionsAndHelp) {
     EXPECT_TRUE(ReadSwitches({"-HELP"}, SwitchSet::Uninstaller).Switches.Help);
     EXPECT_FALSE(reading.Switches.AllowDowngrade);
     EXPECT_TRUE(ReadSwitches({"-allowdowngrade", "/QUIET"}, SwitchSet::Setup).Switches.AllowDowngrade);
+    // The /? box names the switch and its exit code for setup.exe only.
+    EXPECT_NE(UsageText(SwitchSet::Setup).find("/ALLOWDOWNGRADE"), std::string::npos);
+    EXPECT_NE(UsageText(SwitchSet::Setup).find("1638 a newer version is installed"), std::string::npos);
+    EXPECT_EQ(UsageText(SwitchSet::Uninstaller).find("DOWNGRADE"), std::string::npos);
 }
 
 TEST(SetupSwitches, RefusesAnythingElseAndKeepsTheRest) {
@@ -100,6 +104,7 @@ TEST(ExitCodes, InteractiveStaysZeroSilentTellsWhatHappened) {
     newer.NewerInstalled = true;
     EXPECT_EQ(ExitCodeOfRun(RunMode::Silent, newer), 1638);
     EXPECT_EQ(ExitCodeOfRun(RunMode::Interactive, newer), ExitNormal);
+    EXPECT_STREQ(ExitCodeMeaning(1638), "a newer version is installed");
 }
 
 TEST(RunLogText, LinesNamesAndResultBits) {
