@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kEndRun = -2;
 
-
 // A section name that the script does not know ends the run before anything
 // is installed: the administrator asked for something this setup cannot give.
 bool ChooseSections(SetupState& state, const RunSwitches& switches) {
