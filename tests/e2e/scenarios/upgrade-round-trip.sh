@@ -2,9 +2,9 @@
 # folder; then, unattended and without /DIR: a stopped upgrade to 2.1.0 is
 # undone to 1.0 byte for byte; 0.9 is refused silently (1638) and
 # interactively (No, the default); 2.1.0 (a.txt, c.txt) goes into the same
-# folder with one log of both versions; 0.9 with /ALLOWDOWNGRADE is
-# installed into another folder; the QuietUninstallString then removes
-# everything of them all, in both folders.
+# folder with one log of both versions; a repair run's destination page
+# starts there without a question; 0.9 with /ALLOWDOWNGRADE goes into another
+# folder; the QuietUninstallString then removes everything, in both folders.
 source "$E2E_LIB/upgrade.sh"
 source "$E2E_LIB/undo.sh"
 TIME_LIMIT=120
@@ -111,6 +111,13 @@ verify() {
     [ "$(grep -c -x 'SHARED' <<<"$records")" = 2 ] || fail "the library is not recorded once per installation: $records"
     [ "$(in_log_order "$dir/Uninstall.log" "$(grep -i -x '.*\\B\.TXT' <<<"$records")" "$(grep -i -x '.*\\C\.TXT' <<<"$records")" | head -n 1)" = \
       "$(grep -i -x '.*\\B\.TXT' <<<"$records")" ] || fail "the earlier records do not come first"
+
+    # The same version again, interactively: a repair, no question; the
+    # destination page starts at the installation's folder.
+    printf '%s\n' 'timeout 30000' 'wait-process setup.exe' 'wait-window class=#32770 title="Demo Setup"' \
+        "expect-text id=1011 $(robot_word 'C:\Apps\Demo\')" 'click id=1018' \
+        'wait-window class=#32770 title="Quit setup"' 'click text=Yes' 'wait-exit' >"$SCENARIO_DIR/repair.robot"
+    setup_answered "$newer" "$SCENARIO_DIR/repair.robot"
 
     # An older version when the command line allows it, into another folder:
     # the log there also records the earlier folder's log.
