@@ -148,9 +148,12 @@ int RunSetup(HINSTANCE instance) {
         return EndRun(ExitNoProgramFilesDir);
     state.ProgramFilesPath += "\\";
     state.Variables.SetLiteral("DP", state.ProgramFilesPath);
-    // Also for a script without a destination page; that page applies it again.
-    if (const auto& directory = TheRun().Switches.Directory)
+    // The folder an administrator names wins over every value the script
+    // gives DP, also in a script without a destination page.
+    if (const auto& directory = TheRun().Switches.Directory) {
         state.Variables.SetLiteral("DP", *directory);
+        state.DestinationFrom = DestinationSource::DirSwitch;
+    }
 
     if (state.Script.Read(state.Variables.Get("SETUPFILE"), IsCharAlphaNumericAnsi) < 0) {
         AskUser(nullptr, "Could not open 'SetupScript.INI' in setup directory. Setup cannot be continued.",

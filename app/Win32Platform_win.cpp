@@ -3,6 +3,7 @@
 #include "pages/PageTable_win.h"
 #include "pages/SilentPages_win.h"
 #include "script/Commands.h"
+#include "uninstall/EarlierInstallation_win.h"
 #include "windows/FindFiles_win.h"
 #include "wizard/ProcessState_win.h"
 #include "windows/Unattended_win.h"
@@ -44,3 +45,18 @@ void Win32Platform::EnumerateFiles(const std::string& pattern,
                                    const std::function<void(const std::string& name, bool isDirectory)>& visit) {
     ForEachMatchingFile(pattern, visit);
 }
+
+EarlierLookup Win32Platform::FindEarlierInstallation(const std::string& appName) {
+    return LookUpEarlierInstallation(appName);
+}
+
+bool Win32Platform::AcceptDowngrade(const std::string& question) {
+    if (!IsSilentRun())
+        return AskUser(nullptr, question, "Setup", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, IDNO) == IDYES;
+    const bool allowed = TheRun().Switches.AllowDowngrade;
+    LogEvent(question + (allowed ? " Yes (/ALLOWDOWNGRADE)" : " No (no /ALLOWDOWNGRADE)"));
+    TheRun().End.NewerInstalled = !allowed;
+    return allowed;
+}
+
+void Win32Platform::Note(const std::string& line) { LogEvent(line); }

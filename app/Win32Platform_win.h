@@ -1,5 +1,5 @@
-// The command set's platform: message boxes, pages, background repaint and
-// directory enumeration on Win32.
+// The command set's platform: message boxes, pages, background repaint,
+// directory enumeration and the uninstall entry on Win32.
 #pragma once
 #include "script/CommandPlatform.h"
 
@@ -11,6 +11,9 @@ public:
     int RunPage(PageTemplate page) override;
     void EnumerateFiles(const std::string& pattern,
                         const std::function<void(const std::string& name, bool isDirectory)>& visit) override;
+    EarlierLookup FindEarlierInstallation(const std::string& appName) override;
+    bool AcceptDowngrade(const std::string& question) override;
+    void Note(const std::string& line) override;
 };
 
 // The wrong-argument-count message, also shown when a statement cannot be fetched.

@@ -15,6 +15,7 @@ const std::vector<CodeInfo>& AllCodes() {
         {"V203", Severity::Warning, "SetVariable overwrites one of setup's own variables"},
         {"V204", Severity::Warning, "SetVariable sets DP to something that is not a full path"},
         {"V205", Severity::Error, "a value beyond 1 MiB or all variables beyond 64 MiB: setup stops there with exit code 2"},
+        {"V206", Severity::Error, "SetAppVersion with a text that is not digits and dots: the entry gets no version"},
         {"P301", Severity::Warning, "a page name that is not one of the five pages"},
         {"P302", Severity::Warning, "a control that does not exist or is not on that page"},
         {"P303", Severity::Warning, "a control or rule for a page that is never shown after it"},

@@ -7,6 +7,7 @@
 #include "checker/CheckFacts.h"
 #include "checker/MediumFiles.h"
 #include "checker/Suggest.h"
+#include "text/VersionText.h"
 #include "uninstall/PathRules.h"
 
 namespace {
@@ -15,7 +16,7 @@ namespace {
 const std::vector<std::string>& OwnVariables() {
     static const std::vector<std::string> names = {
         "SP", "SETUPFILE", "WINPATH", "SYSPATH", "DP", "APPNAME", "PROGRAMGROUP", "DEVELOPERNAME",
-        "WELCOMESTRING", "WELCOMESTRING_CAP", "WELCOMESTRING2", "CAPTION"};
+        "WELCOMESTRING", "WELCOMESTRING_CAP", "WELCOMESTRING2", "CAPTION", "APPVERSION"};
     return names;
 }
 
@@ -35,6 +36,11 @@ public:
             visit(name, isDirectory);
         });
     }
+
+    // The checker sees no machine: there is never an earlier installation.
+    EarlierLookup FindEarlierInstallation(const std::string&) override { return {}; }
+    bool AcceptDowngrade(const std::string&) override { return true; }
+    void Note(const std::string&) override {}
 
     bool Listed = false;
     int Matched = 0;
@@ -112,7 +118,12 @@ public:
     }
 
     void Learn(size_t index, const RunStatement& done, const VariableTable& variables) {
-        if (std::string(done.Command->name) != "SetVariable")
+        const std::string command = done.Command->name;
+        if (command == "SetAppVersion" && !IsVersionText(done.Arguments[0]))
+            out_.push_back(MakeDiagnostic("V206", places_.Argument(index, 0),
+                                          "SetAppVersion needs digits and dots (2.1.0); " +
+                                              Quoted(done.Arguments[0]) + " gives the uninstall entry no version"));
+        if (command != "SetVariable")
             return;
         const std::string& name = done.Arguments[0];
         if (std::count(OwnVariables().begin(), OwnVariables().end(), name))

@@ -15,6 +15,7 @@
 #include "uninstall/LogDigest_win.h"
 #include "uninstall/LogFileSink_win.h"
 #include "uninstall/UninstallEntry.h"
+#include "uninstall/UninstallLogReader.h"
 #include "uninstall/UninstallRegistry_win.h"
 #include "wizard/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
@@ -41,6 +42,16 @@ void OpenUninstallLog(SetupState& state) {
     SYSTEMTIME now;
     GetLocalTime(&now);
     state.UninstallLogStream.WriteHeader(LogDate{now.wMonth, now.wDay, now.wYear});
+    // An upgrade keeps the earlier installation's records: its files that this
+    // version no longer ships are removed with the application too.
+    if (state.Earlier) {
+        for (const LogRecord& record : state.Earlier->Log.Records)
+            WriteRecord(state.UninstallLogStream, record);
+        if (!IsEarlierFolder(*state.Earlier, FullPathOf(state.Variables.Get("DP"))))
+            state.UninstallLogStream.WriteShortcut(UninstallLogPath(state.Earlier->Folder)); // a path and NONSHARED
+        LogEvent("Uninstall log: " + std::to_string(state.Earlier->Log.Records.size()) +
+                 " records of the earlier installation kept");
+    }
 }
 
 void WriteEntry(SetupState& state, const std::string& appName) {
@@ -48,13 +59,15 @@ void WriteEntry(SetupState& state, const std::string& appName) {
     const std::string destination = FullPathOf(state.Variables.Get("DP"));
     SYSTEMTIME now;
     GetLocalTime(&now);
-    const UninstallEntryDetails details = ComposeEntryDetails(
+    UninstallEntryDetails details = ComposeEntryDetails(
         destination, state.Variables.Get("DEVELOPERNAME"), state.InstalledBytes, LogDate{now.wMonth, now.wDay, now.wYear});
+    details.DisplayVersion = state.AppVersion;
     const std::string command = UninstallCommand(destination);
     WriteUninstallEntry(appName, command, details);
     LogEvent("Uninstall entry: " + UninstallKeyPath(appName) + ", UninstallString " + command +
              ", QuietUninstallString " + details.QuietUninstallString + ", EstimatedSize " +
-             std::to_string(details.EstimatedSizeKb) + " KB");
+             std::to_string(details.EstimatedSizeKb) + " KB" +
+             (details.DisplayVersion.empty() ? std::string() : ", DisplayVersion " + details.DisplayVersion));
 }
 
 void InstallEverything(HWND page) {

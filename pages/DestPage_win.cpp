@@ -51,7 +51,11 @@ bool AcceptPathOnNext(HWND page) {
         AskUser(nullptr, "Directory does not exist, should it be created?", "Directory does not exist",
                 MB_YESNO | MB_ICONQUESTION, IDYES) != IDYES)
         return false;
-    TheState().Variables.SetLiteral("DP", path);
+    SetupState& state = TheState();
+    // A folder the user chose wins over /DIR and an earlier installation's.
+    if (path != state.Variables.Get("DP"))
+        state.DestinationFrom = DestinationSource::DestinationPage;
+    state.Variables.SetLiteral("DP", path);
     return true;
 }
 
@@ -70,6 +74,7 @@ void ChooseFolder(HWND page) {
     SetupState& state = TheState();
     const std::string dir = InstallDirFromChosenFolder(folder, state.Variables.Get("APPNAME"));
     state.Variables.SetLiteral("DP", dir);
+    state.DestinationFrom = DestinationSource::DestinationPage;
     SetDlgItemTextA(page, IDC_DEST_PATH, dir.c_str());
 }
 
@@ -82,9 +87,7 @@ INT_PTR CALLBACK DestPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
     PageHook(page, message, wParam, lParam, PageNameDest);
     if (message == WM_INITDIALOG) {
         ShowChoicePageTitle(page);
-        // /DIR= is where an administrator wants it: the page starts there.
-        if (const auto& directory = TheRun().Switches.Directory)
-            TheState().Variables.SetLiteral("DP", *directory);
+        // DP is /DIR's or the earlier installation's when they gave one.
         SetDlgItemTextA(page, IDC_DEST_PATH, TheState().Variables.Get("DP").c_str());
     } else if (message == WM_COMMAND) {
         if (id == IDC_DEST_CHOOSE)

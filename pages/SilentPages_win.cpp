@@ -5,6 +5,7 @@
 
 #include "pages/ChoiceRules.h"
 #include "pages/PageProcs_win.h"
+#include "script/Upgrade.h"
 #include "wizard/ProcessState_win.h"
 #include "windows/ShellFolders_win.h"
 #include "windows/Unattended_win.h"
@@ -12,12 +13,6 @@
 namespace {
 
 constexpr int kEndRun = -2;
-
-void ChooseDestination(SetupState& state, const RunSwitches& switches) {
-    if (switches.Directory)
-        state.Variables.SetLiteral("DP", *switches.Directory);
-    LogPageChoice(PageTemplate::Dest, switches.Directory ? " (/DIR)" : " (the page's default)");
-}
 
 // A section name that the script does not know ends the run before anything
 // is installed: the administrator asked for something this setup cannot give.
@@ -54,7 +49,7 @@ void LogPageChoice(PageTemplate page, const char* source) {
     SetupState& state = TheState();
     switch (page) {
     case PageTemplate::Dest:
-        LogEvent("Destination: " + state.Variables.Get("DP") + source);
+        LogEvent("Destination: " + state.Variables.Get("DP") + source + DestinationSourceText(state.DestinationFrom));
         break;
     case PageTemplate::Sections: {
         std::string chosen;
@@ -92,7 +87,8 @@ std::optional<int> PassPageSilently(PageTemplate page) {
     LogEvent(std::string("Page ") + name + " passed silently; its Next rules count as accepted by the command line");
     switch (page) {
     case PageTemplate::Dest:
-        ChooseDestination(state, switches);
+        // DP is already what /DIR or an earlier installation gave.
+        LogPageChoice(PageTemplate::Dest, "");
         break;
     case PageTemplate::Sections:
         if (!ChooseSections(state, switches))

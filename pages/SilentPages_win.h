@@ -11,5 +11,6 @@
 std::optional<int> PassPageSilently(PageTemplate page);
 
 // Logs what the page stored (destination, sections, program group);
-// source says where the choice came from (" (/DIR)"), or is empty.
+// source says where the choice came from (" (/SECTIONS)"), or is empty; the
+// destination names its own source.
 void LogPageChoice(PageTemplate page, const char* source);

@@ -5,6 +5,8 @@ ExitCode ExitCodeOfRun(RunMode mode, const RunEnd& end) {
         return ExitNormal;
     if (end.BadCommandLine)
         return ExitBadCommandLine;
+    if (end.NewerInstalled)
+        return ExitNewerInstalled;
     if (end.Cancelled)
         return ExitCancelled;
     if (end.Failed)
@@ -23,6 +25,7 @@ const char* ExitCodeMeaning(int code) {
     case ExitFailed: return "failed";
     case ExitAlreadyRunning: return "another setup is running";
     case ExitLogNotWritable: return "the log cannot be written";
+    case ExitNewerInstalled: return "a newer version is installed";
     case ExitBadCommandLine: return "bad command line";
     case ExitRestartNeeded: return "success, restart needed";
     default: return "unknown";

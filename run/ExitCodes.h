@@ -14,6 +14,7 @@ enum ExitCode : int {
     ExitFailed = 1603,
     ExitAlreadyRunning = 1618,
     ExitLogNotWritable = 1622,
+    ExitNewerInstalled = 1638, // a newer version is installed; no downgrade allowed
     ExitBadCommandLine = 1639,
     ExitRestartNeeded = 3010,
 };
@@ -24,6 +25,7 @@ struct RunEnd {
     bool Failed = false;        // the copy run stopped, or a silent answer was to stop
     bool RestartNeeded = false; // a file waits for the restart
     bool BadCommandLine = false; // found only once the script is known (/SECTIONS)
+    bool NewerInstalled = false; // a downgrade the command line does not allow
 };
 
 // The interactive run keeps its exit code 0 whatever happened; the silent

@@ -7,7 +7,7 @@ namespace {
 
 enum class Takes { Nothing, Value, OptionalValue };
 
-enum class SwitchId { Silent, VerySilent, Dir, Group, NoIcons, Sections, Log, Ignored, Help };
+enum class SwitchId { Silent, VerySilent, Dir, Group, NoIcons, Sections, Log, AllowDowngrade, Ignored, Help };
 
 struct SwitchRow {
     const char* Name; // upper case
@@ -27,6 +27,7 @@ constexpr SwitchRow kSwitches[] = {
     {"NOICONS", SwitchId::NoIcons, Takes::Nothing, false},
     {"SECTIONS", SwitchId::Sections, Takes::Value, false},
     {"LOG", SwitchId::Log, Takes::OptionalValue, true},
+    {"ALLOWDOWNGRADE", SwitchId::AllowDowngrade, Takes::Nothing, false},
     // Accepted out of habit: the silent modes never restart and never show a box.
     {"NORESTART", SwitchId::Ignored, Takes::Nothing, true},
     {"SUPPRESSMSGBOXES", SwitchId::Ignored, Takes::Nothing, true},
@@ -101,6 +102,9 @@ bool Apply(SwitchId id, const std::optional<std::string>& value, RunSwitches& sw
         switches.Log = value ? LogTarget::File : LogTarget::DefaultName;
         switches.LogFile = value ? *value : std::string();
         return true;
+    case SwitchId::AllowDowngrade:
+        switches.AllowDowngrade = true;
+        return true;
     case SwitchId::Ignored:
         return true;
     case SwitchId::Help:
@@ -158,11 +162,13 @@ std::string UsageText(SwitchSet set) {
         text += "/DIR=path\t\tthe destination directory (a full path)\n"
                 "/GROUP=name\tthe program group\n"
                 "/NOICONS\t\tno program group and no shortcuts\n"
-                "/SECTIONS=a,b\tthe sections to install\n";
+                "/SECTIONS=a,b\tthe sections to install\n"
+                "/ALLOWDOWNGRADE\ta silent run may install an older version over a newer one\n";
     text += "/NORESTART, /SUPPRESSMSGBOXES, /SP-\taccepted, change nothing\n\n";
     text += set == SwitchSet::Setup
                 ? "Exit codes: 0 done, 1602 cancelled, 1603 failed, 1618 another setup is running, "
-                  "1622 the log cannot be written, 1639 bad command line, 3010 done, restart needed."
+                  "1622 the log cannot be written, 1638 a newer version is installed, 1639 bad command line, "
+                  "3010 done, restart needed."
                 : "Exit codes: 0 removed, 1 cancelled, 2 refused or failed, 1622 the log cannot be written, "
                   "1639 bad command line, 3010 removed, restart needed.";
     return text;

@@ -26,6 +26,7 @@ struct RunSwitches {
     std::optional<std::string> Directory; // a full path, ending in a backslash
     std::optional<std::string> Group;
     bool NoIcons = false;
+    bool AllowDowngrade = false;
     std::optional<std::vector<std::string>> Sections;
     bool Help = false;
 };

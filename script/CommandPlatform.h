@@ -5,6 +5,7 @@
 #include <string>
 
 #include "script/PageNames.h"
+#include "uninstall/EarlierInstallation.h"
 
 class CommandPlatform {
 public:
@@ -22,4 +23,11 @@ public:
     // the order the file system returns them.
     virtual void EnumerateFiles(const std::string& pattern,
                                 const std::function<void(const std::string& name, bool isDirectory)>& visit) = 0;
+    // The application's earlier installation, by its uninstall entry.
+    virtual EarlierLookup FindEarlierInstallation(const std::string& appName) = 0;
+    // Whether to install an older version over a newer one: the question
+    // asked (No the default), or in a silent run what the command line allows.
+    virtual bool AcceptDowngrade(const std::string& question) = 0;
+    // One line for the run log.
+    virtual void Note(const std::string& line) = 0;
 };

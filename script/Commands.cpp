@@ -1,6 +1,8 @@
 #include "script/Commands.h"
 
 #include "script/Numbers.h"
+#include "script/Upgrade.h"
+#include "text/VersionText.h"
 
 namespace {
 
@@ -26,12 +28,67 @@ StatementResult PageResult(int dialogResult) {
     return dialogResult == 0 ? StatementResult::Continue : StatementResult::EndRun;
 }
 
+// Once both the installed and the script's version are known: an older
+// version over a newer one is asked; No ends the run before anything changed.
+StatementResult CompareVersionsOnce(CommandContext& c) {
+    SetupState& state = c.state;
+    if (state.VersionsCompared || !state.Earlier || state.Earlier->Version.empty() || state.AppVersion.empty())
+        return Done();
+    state.VersionsCompared = true;
+    const std::string& installed = state.Earlier->Version;
+    const int order = CompareVersions(installed, state.AppVersion);
+    if (order < 0) {
+        c.platform.Note("Upgrade from version " + installed + " to " + state.AppVersion);
+    } else if (order == 0) {
+        c.platform.Note("Version " + installed + " is installed already: a repair");
+    } else if (!c.platform.AcceptDowngrade(
+                   DowngradeQuestion(state.Variables.Get("APPNAME"), installed, state.AppVersion))) {
+        c.platform.Note("Version " + installed + " is newer than " + state.AppVersion + ": nothing is installed");
+        return StatementResult::EndRun;
+    } else {
+        c.platform.Note("Version " + state.AppVersion + " replaces the newer " + installed);
+    }
+    return Done();
+}
+
+bool ScriptSetsDestination(const SetupState& state) {
+    return state.DestinationFrom == DestinationSource::Script ||
+           state.DestinationFrom == DestinationSource::EarlierInstallation;
+}
+
 StatementResult SetAppName(CommandContext& c) {
     const std::string& name = c.args()[0];
-    c.state.Variables.Set("APPNAME", name);
-    c.state.Variables.Set("PROGRAMGROUP", name);
-    c.state.Variables.Set("DP", c.state.ProgramFilesPath + name + "\\");
-    return Done();
+    SetupState& state = c.state;
+    state.Variables.Set("APPNAME", name);
+    state.Variables.Set("PROGRAMGROUP", name);
+    EarlierLookup lookup = c.platform.FindEarlierInstallation(name);
+    c.platform.Note(lookup.Note);
+    state.Earlier = std::move(lookup.Found);
+    state.VersionsCompared = false;
+    if (ScriptSetsDestination(state)) {
+        // The earlier installation's folder, as /DIR would: every [DP] follows it.
+        if (state.Earlier) {
+            state.Variables.SetLiteral("DP", state.Earlier->Folder);
+            state.DestinationFrom = DestinationSource::EarlierInstallation;
+        } else {
+            state.Variables.Set("DP", state.ProgramFilesPath + name + "\\");
+            state.DestinationFrom = DestinationSource::Script;
+        }
+    }
+    c.platform.Note("Destination: " + state.Variables.Get("DP") + DestinationSourceText(state.DestinationFrom));
+    return CompareVersionsOnce(c);
+}
+
+StatementResult SetAppVersion(CommandContext& c) {
+    const std::string& version = c.args()[0];
+    c.state.Variables.Set("APPVERSION", version);
+    if (!IsVersionText(version)) {
+        c.platform.Note("SetAppVersion: \"" + version + "\" is no version of digits and dots; the entry gets none");
+        c.state.AppVersion.clear();
+        return Done();
+    }
+    c.state.AppVersion = version;
+    return CompareVersionsOnce(c);
 }
 
 StatementResult SetBackground(CommandContext& c) {
@@ -57,7 +114,13 @@ StatementResult SetWelcomeString2(CommandContext& c) { return SetVariableTo(c, "
 StatementResult SetCaption(CommandContext& c) { return SetVariableTo(c, "CAPTION", 0); }
 
 StatementResult SetVariable(CommandContext& c) {
-    c.state.Variables.Set(c.args()[0], c.args()[1]);
+    const std::string& name = c.args()[0];
+    if (name == "DP" && c.state.DestinationFrom != DestinationSource::Script) {
+        c.platform.Note("SetVariable leaves DP at " + c.state.Variables.Get("DP") +
+                        DestinationSourceText(c.state.DestinationFrom));
+        return Done();
+    }
+    c.state.Variables.Set(name, c.args()[1]);
     return Done();
 }
 
@@ -165,6 +228,7 @@ StatementResult ShowProgramGroup(CommandContext& c) { return PageResult(c.platfo
 // c colour component, d disk number, u a number read without effect.
 const Command kCommands[] = {
     {{"SetAppName", 1, Arg(1), "t"}, SetAppName},
+    {{"SetAppVersion", 1, Arg(1), "t"}, SetAppVersion},
     {{"SetBackground", 6, 0, "nnnnnn"}, SetBackground},
     {{"SetRedrawWait", 1, 0, "n"}, SetRedrawWait},
     {{"SetDeveloperName", 1, Arg(1), "t"}, SetDeveloperName},

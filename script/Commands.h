@@ -1,4 +1,4 @@
-// The 22 commands of the script language.
+// The commands of the script language.
 #pragma once
 #include "script/CommandPlatform.h"
 #include "script/ScriptStatement.h"

@@ -1,12 +1,14 @@
 // The one record of a run: everything the script and the pages create.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "script/ScriptReader.h"
 #include "script/SetupRecords.h"
 #include "script/VariableTable.h"
+#include "uninstall/EarlierInstallation.h"
 #include "uninstall/UninstallLog.h"
 
 // Windows colour layout: red in bits 0-7, green 8-15, blue 16-23.
@@ -27,6 +29,11 @@ struct PixelPoint {
     int Y = 0;
 };
 
+// Where the destination DP came from. While it is the script's own, the
+// script's statements set it; a folder an administrator names (/DIR), an
+// earlier installation's or one the user chose on the page wins over them.
+enum class DestinationSource { Script, DirSwitch, EarlierInstallation, DestinationPage };
+
 struct SetupState {
     void* Instance = nullptr;
     int IsNT = 0;
@@ -46,6 +53,15 @@ struct SetupState {
     void* DialogFont = nullptr;
     int NextAllowed = 1;
     int CreateProgramGroup = 1;
+    DestinationSource DestinationFrom = DestinationSource::Script;
+    // The application's earlier installation, looked up when SetAppName names it.
+    std::optional<EarlierInstallation> Earlier;
+    // SetAppVersion's version text; empty without one (or with one that is no
+    // version text).
+    std::string AppVersion;
+    // The installed and the script's version were compared (and a downgrade
+    // answered); asked once per run.
+    bool VersionsCompared = false;
 
     // Appearance of the background window.
     int CaptionSize = 65;

@@ -1,4 +1,5 @@
-// setuppack [--arch 32|64] [--level 0-9] [--werror] [--programs DIR] -o OUTPUT.exe MEDIUM_DIR
+// setuppack [--arch 32|64] [--level 0-9] [--werror] [--programs DIR]
+//           [--manifest DIR --id Publisher.Name [--url URL]] -o OUTPUT.exe MEDIUM_DIR
 #pragma once
 #include <string>
 #include <vector>
@@ -13,6 +14,10 @@ struct PackOptions {
     std::string Programs; // empty: the default folder for the architecture
     std::string Output;
     std::string Medium;
+    // The package manifest's folder; empty: no manifest.
+    std::string ManifestDir;
+    std::string ManifestId;
+    std::string ManifestUrl;
 };
 
 struct ParsedPackCommandLine {

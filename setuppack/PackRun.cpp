@@ -9,6 +9,7 @@
 
 #include "bundle/EntryPath.h"
 #include "setuppack/FileSource.h"
+#include "setuppack/ManifestRun.h"
 #include "setuppack/MediumTree.h"
 #include "bundle/PeLayout.h"
 
@@ -83,6 +84,15 @@ PackExit RunPack(const std::vector<std::string>& args, const PackPlatformParts& 
     const PackExit checked = CheckScript(options, parts, out, err);
     if (checked != PackExit::Written)
         return checked;
+    std::optional<ManifestFacts> manifest;
+    if (!options.ManifestDir.empty()) {
+        ScriptManifestFacts read = ReadManifestFacts(options, parts.Check, arch);
+        if (!read.Facts) {
+            err << "setuppack: " << read.Refusal << "; nothing written\n";
+            return PackExit::ScriptErrors;
+        }
+        manifest = read.Facts;
+    }
     MediumListing medium = ListMedium(options.Medium);
     if (!medium.Error.empty())
         return Unpackable(err, medium.Error);
@@ -148,5 +158,17 @@ PackExit RunPack(const std::vector<std::string>& args, const PackPlatformParts& 
         << " files (" << figures.CompressedFiles << " compressed, " << figures.StoredFiles << " stored), "
         << figures.InputBytes << " bytes packed into " << figures.PayloadBytes << ", loader " << loader->size()
         << ", total " << loader->size() + figures.PayloadBytes << " bytes\n";
+    if (!manifest)
+        return PackExit::Written;
+    const std::optional<std::string> bundle = ReadWholeFile(options.Output);
+    const std::string problem =
+        bundle ? WriteManifest(options, *manifest, *bundle) : "cannot read '" + options.Output + "' back";
+    if (!problem.empty()) {
+        err << "setuppack: the bundle is written, its manifest not: " << problem << "\n";
+        return PackExit::Unpackable;
+    }
+    out << "setuppack: wrote the manifest of " << options.ManifestId << " " << manifest->Version << " into "
+        << options.ManifestDir << (options.ManifestUrl.empty() ? " (no --url: add InstallerUrl before publishing)" : "")
+        << "\n";
     return PackExit::Written;
 }

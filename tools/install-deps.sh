@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
     cmake make g++ googletest                # native build and unit tests
     nlohmann-json3-dev                       # reading the checker's JSON and SARIF in tests
+    libyaml-cpp-dev                          # reading setuppack's package manifest in tests
     g++-mingw-w64-i686 mingw-w64-i686-dev    # setup.exe, robot.exe, Wine unit tests (i686)
     g++-mingw-w64-x86-64 mingw-w64-x86-64-dev  # the same for x86_64
     clang libclang-rt-14-dev                 # libFuzzer targets

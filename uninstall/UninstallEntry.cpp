@@ -35,9 +35,10 @@ std::string UninstallKeyPath(const std::string& appName) {
     return path;
 }
 
-const char* const UninstallEntryValueNames[9] = {
+const char* const UninstallEntryValueNames[12] = {
     "DisplayName", "UninstallString", "QuietUninstallString", "InstallLocation", "Publisher",
     "EstimatedSize", "InstallDate", "NoModify", "NoRepair",
+    "DisplayVersion", "VersionMajor", "VersionMinor",
 };
 
 std::string UninstallerPath(const std::string& destinationDirectory) {

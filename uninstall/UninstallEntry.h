@@ -46,11 +46,14 @@ struct UninstallEntryDetails {
     std::string Publisher;      // empty: the value is not written
     uint32_t EstimatedSizeKb = 0;
     std::string InstallDate;    // YYYYMMDD
+    // SetAppVersion's version text, also as VersionMajor and VersionMinor;
+    // empty: the entry holds no version (an earlier one is removed).
+    std::string DisplayVersion;
 };
 
 // Every value setup writes into the entry: the uninstaller removes these and
 // leaves any other a program added itself.
-extern const char* const UninstallEntryValueNames[9];
+extern const char* const UninstallEntryValueNames[12];
 
 // installedBytes: the sizes of the files installed, rounded up to whole KB
 // (at most what a DWORD holds).

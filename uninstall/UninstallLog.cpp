@@ -1,9 +1,12 @@
 #include "uninstall/UninstallLog.h"
 
+#include <cctype>
+
 void UninstallLog::Open(std::unique_ptr<ByteSink> sink, std::function<void()> onFirstWriteFailure) {
     sink_ = std::move(sink);
     onFirstWriteFailure_ = std::move(onFirstWriteFailure);
     failed_ = false;
+    nonSharedPaths_.clear();
 }
 
 void UninstallLog::Close() {
@@ -25,7 +28,7 @@ void UninstallLog::WriteHeader(const LogDate& date) {
 }
 
 void UninstallLog::WriteNonSharedFile(const std::string& shortDirectory, const std::string& shortName) {
-    WriteLines({shortDirectory + "\\" + shortName, "NONSHARED"});
+    WriteNonShared(shortDirectory + "\\" + shortName);
 }
 
 void UninstallLog::WriteSharedFile(const std::string& directory, const std::string& name) {
@@ -37,7 +40,16 @@ void UninstallLog::WriteSelfRegistration(bool exportsRegisterServer) {
 }
 
 void UninstallLog::WriteShortcut(const std::string& linkPath) {
-    WriteLines({linkPath, "NONSHARED"});
+    WriteNonShared(linkPath);
+}
+
+void UninstallLog::WriteNonShared(const std::string& path) {
+    std::string folded = path;
+    for (char& c : folded)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (!nonSharedPaths_.insert(folded).second)
+        return;
+    WriteLines({path, "NONSHARED"});
 }
 
 void UninstallLog::WriteRegistrySection(const std::string& keyPath) {

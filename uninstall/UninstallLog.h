@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 // Where the log's bytes go: a file on Windows, a string in tests. Bytes are
@@ -39,7 +40,9 @@ public:
 
     // Magic line, banner, warning paragraph, date line and "[FILES]".
     void WriteHeader(const LogDate& date);
-    // An installed non-shared file by its short (8.3) directory and name.
+    // An installed non-shared file by its short (8.3) directory and name. A
+    // non-shared path already in the log (case aside) is not written again:
+    // an upgrade records a file that both versions install once.
     void WriteNonSharedFile(const std::string& shortDirectory, const std::string& shortName);
     // An installed shared file: the directory it went to and its name.
     void WriteSharedFile(const std::string& directory, const std::string& name);
@@ -54,9 +57,11 @@ private:
     // Each record goes out in one write, so a log cut short ends after a
     // whole record.
     void WriteLines(std::initializer_list<std::string> lines);
+    void WriteNonShared(const std::string& path);
     void NoteResult(bool succeeded);
 
     std::unique_ptr<ByteSink> sink_;
     std::function<void()> onFirstWriteFailure_;
     bool failed_ = false;
+    std::set<std::string> nonSharedPaths_; // upper case
 };

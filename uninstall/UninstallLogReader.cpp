@@ -229,23 +229,25 @@ std::string DescribeRefusal(const LogReadResult& result) {
     return "line " + std::to_string(result.ErrorLine) + ": " + result.Error;
 }
 
+void WriteRecord(UninstallLog& writer, const LogRecord& record) {
+    if (record.Kind == RecordKind::NonShared) {
+        writer.WriteShortcut(record.Path);  // a path and "NONSHARED", as for a file
+        return;
+    }
+    const size_t slash = record.Path.rfind('\\');
+    writer.WriteSharedFile(record.Path.substr(0, slash), record.Path.substr(slash + 1));
+    if (record.Registration != SelfRegistration::NotLoadable)
+        writer.WriteSelfRegistration(record.Registration == SelfRegistration::Registered);
+}
+
 std::string ComposeRemainingLog(const ParsedLog& log, const std::vector<bool>& keep) {
     std::string bytes;
     UninstallLog writer;
     writer.Open(std::make_unique<StringSink>(bytes), nullptr);
     writer.WriteHeader(log.Date);
     for (size_t i = 0; i < keep.size() && i < log.Records.size(); ++i) {
-        if (!keep[i])
-            continue;
-        const LogRecord& record = log.Records[i];
-        if (record.Kind == RecordKind::NonShared) {
-            writer.WriteShortcut(record.Path);  // a path and "NONSHARED", as for a file
-            continue;
-        }
-        const size_t slash = record.Path.rfind('\\');
-        writer.WriteSharedFile(record.Path.substr(0, slash), record.Path.substr(slash + 1));
-        if (record.Registration != SelfRegistration::NotLoadable)
-            writer.WriteSelfRegistration(record.Registration == SelfRegistration::Registered);
+        if (keep[i])
+            WriteRecord(writer, log.Records[i]);
     }
     std::string appName;
     for (const std::string& name : log.KeyNames)

@@ -43,6 +43,10 @@ LogReadResult ReadUninstallLogText(const std::string& bytes);
 // "line N: <error>", for the message that refuses the log.
 std::string DescribeRefusal(const LogReadResult& result);
 
+// Writes one record as the installation wrote it: an upgrade carries the
+// earlier log's records into its own log this way.
+void WriteRecord(UninstallLog& writer, const LogRecord& record);
+
 // The log as the writer would write it with only the records whose keep flag
 // is set (keep holds one flag per record): what is left to do once the others
 // were handled, so that a second run never handles a shared file's reference

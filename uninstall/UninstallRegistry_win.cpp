@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "text/VersionText.h"
 #include "uninstall/UninstallEntry.h"
 #include "windows/Handles_win.h"
 
@@ -48,6 +49,17 @@ void WriteUninstallEntry(const std::string& appName, const std::string& uninstal
     SetDwordValue(key.get(), "EstimatedSize", details.EstimatedSizeKb);
     SetDwordValue(key.get(), "NoModify", 1);
     SetDwordValue(key.get(), "NoRepair", 1);
+    // An upgrade writes over the earlier entry: a version it no longer
+    // states must not stay behind.
+    if (details.DisplayVersion.empty()) {
+        for (const char* name : {"DisplayVersion", "VersionMajor", "VersionMinor"})
+            RegDeleteValueA(key.get(), name);
+        return;
+    }
+    const MajorMinor version = MajorMinorOf(details.DisplayVersion);
+    SetStringValue(key.get(), "DisplayVersion", details.DisplayVersion);
+    SetDwordValue(key.get(), "VersionMajor", version.Major);
+    SetDwordValue(key.get(), "VersionMinor", version.Minor);
 }
 
 RegKey OpenUninstallKey(const std::vector<std::string>& names, size_t count, LONG& error) {

@@ -54,6 +54,8 @@ const RuleCase kCases[] = {
     {"V203", "SetVariable(\"SP\",\"x\")", {"V203 1:13"}},
     {"V204", "SetVariable(\"DP\",\"Games\")\nSetVariable(\"DP\",\"[WINPATH]\\Games\")",
      {"V203 1:13", "V204 1:18", "V203 2:13"}},
+    {"V206", "SetAppVersion(\"2.1 beta\")\nSetVariable(\"V\",\"3\")\nSetAppVersion(\"[V]..1\")\nSetAppVersion(\"[V].1\")",
+     {"V206 1:15", "V206 3:15"}},
     // Setup stops at the bound, and so does the check: lines 19 and 20 say nothing.
     {"V205", Doubling(), {"V205 18:1"}},
     {"P301", "AddWindow(\"WELCOME\",\"c\",\"LABEL\",\"t\",\"0\",\"0\",\"0\",\"9\",\"9\")\nShowWelcome()", {"P301 1:11"},
@@ -124,7 +126,7 @@ TEST(CheckerRules, EveryCodeHasACase) {
 TEST(CheckerRules, ACorrectScriptChecksClean) {
     const std::string script =
         "// every command, as meant\n"
-        "SetAppName(\"Demo\")\nSetDeveloperName(\"Me\")\nSetVariable(\"LICENSE\", \"[APPNAME] licence\")\n"
+        "SetAppName(\"Demo\")\nSetAppVersion(\"2.1.0\")\nSetDeveloperName(\"Me\")\nSetVariable(\"LICENSE\", \"[APPNAME] licence\")\n"
         "SetWelcomeString(\"[LICENSE]\", \"Welcome\")\nSetWelcomeString2(\"x\")\nSetCaption(\"[APPNAME]\")\n"
         "SetCaptionColor(\"255\",\"255\",\"255\",\"0\",\"0\",\"0\")\nSetCaptionSize(\"40\")\n"
         "SetCaptionPos(\"1\",\"2\",\"3\",\"4\")\nSetRedrawWait(\"0\")\nSetBackground(\"0\",\"0\",\"255\",\"0\",\"0\",\"0\")\n" +

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "script/Commands.h"
@@ -31,6 +32,17 @@ public:
         for (const auto& [name, isDirectory] : directories[pattern])
             visit(name, isDirectory);
     }
+    EarlierLookup FindEarlierInstallation(const std::string&) override { return earlier; }
+    bool AcceptDowngrade(const std::string& question) override {
+        questions.push_back(question);
+        return acceptDowngrade;
+    }
+    void Note(const std::string& line) override { notes.push_back(line); }
+
+    EarlierLookup earlier;
+    bool acceptDowngrade = false;
+    std::vector<std::string> questions;
+    std::vector<std::string> notes;
 };
 
 class Commands : public ::testing::Test {
@@ -67,14 +79,14 @@ TEST_F(Commands, WrongCountStopsBeforeAnyEffect) {
         {"SetCaptionColor", 6}, {"SetCaptionSize", 1}, {"SetCaptionPos", 4}, {"CreateSection", 4},
         {"AddFile", 10}, {"ShowMessage", 4}, {"AddWindow", 9}, {"ShowWelcome", 0}, {"ShowDest", 0},
         {"ShowSections", 0}, {"ShowCopy", 0}, {"ShowProgramGroup", 0}, {"SetNextDynamicState", 5},
-        {"CheckButton", 1}};
+        {"CheckButton", 1}, {"SetAppVersion", 1}};
     for (const auto& [name, count] : counts)
         EXPECT_EQ(CommandArgumentCount(name), count) << name;
 }
 
 // The checker reads the table's argument kinds and substitution marks.
 TEST(CommandTable, KindsDescribeEveryArgument) {
-    ASSERT_EQ(AllCommands().size(), 22u);
+    ASSERT_EQ(AllCommands().size(), 23u);
     for (const CommandInfo* command : AllCommands()) {
         EXPECT_EQ(FindCommandInfo(command->name), command);
         EXPECT_EQ(std::string(command->kinds).size(), static_cast<size_t>(command->count)) << command->name;
@@ -97,6 +109,87 @@ TEST_F(Commands, SetAppNameSetsNameGroupAndDestination) {
     state.ProgramFilesPath = "\\";
     Run("SetAppName", {"Demo"});
     EXPECT_EQ(state.Variables.Get("DP"), "\\Demo\\");
+}
+
+// The destination's sources in order of precedence: the destination page,
+// /DIR, an earlier installation, then the script's own values.
+TEST_F(Commands, DestinationFromTheCommandLineOrAnEarlierInstallationWins) {
+    state.ProgramFilesPath = "C:\\Program Files\\";
+    state.Variables.SetLiteral("DP", "E:\\Admin [1]\\");
+    state.DestinationFrom = DestinationSource::DirSwitch;
+    platform.earlier.Found = EarlierInstallation{"D:\\Old\\", "1.0", {}};
+    Run("SetAppName", {"Demo"});
+    Run("SetVariable", {"DP", "C:\\Script\\"});
+    EXPECT_EQ(state.Variables.Get("DP"), "E:\\Admin [1]\\");
+    EXPECT_EQ(state.DestinationFrom, DestinationSource::DirSwitch);
+    EXPECT_NE(std::find(platform.notes.begin(), platform.notes.end(), "Destination: E:\\Admin [1]\\ (/DIR)"),
+              platform.notes.end());
+    // Brackets in the folder stay text: a literal value.
+    std::string text = "[DP]x";
+    state.Variables.Substitute(text);
+    EXPECT_EQ(text, "E:\\Admin [1]\\x");
+
+    SetupState upgrade;
+    upgrade.ProgramFilesPath = "C:\\Program Files\\";
+    ScriptStatement name{"SetAppName", {"Demo"}};
+    ExecuteStatement(upgrade, name, platform);
+    EXPECT_EQ(upgrade.Variables.Get("DP"), "D:\\Old\\");
+    EXPECT_EQ(upgrade.DestinationFrom, DestinationSource::EarlierInstallation);
+    ScriptStatement set{"SetVariable", {"DP", "C:\\Script\\"}};
+    ExecuteStatement(upgrade, set, platform);
+    EXPECT_EQ(upgrade.Variables.Get("DP"), "D:\\Old\\");
+    EXPECT_EQ(platform.notes.back(), "SetVariable leaves DP at D:\\Old\\ (the earlier installation's folder)");
+
+    // Without either, the script decides, and the last value counts.
+    SetupState fresh;
+    fresh.ProgramFilesPath = "C:\\Program Files\\";
+    platform.earlier = EarlierLookup{std::nullopt, "no earlier installation"};
+    ExecuteStatement(fresh, name, platform);
+    EXPECT_EQ(fresh.Variables.Get("DP"), "C:\\Program Files\\Demo\\");
+    ExecuteStatement(fresh, set, platform);
+    EXPECT_EQ(fresh.Variables.Get("DP"), "C:\\Script\\");
+    EXPECT_EQ(fresh.DestinationFrom, DestinationSource::Script);
+}
+
+TEST_F(Commands, AnOlderVersionOverANewerOneIsAskedOnce) {
+    platform.earlier.Found = EarlierInstallation{"D:\\Old\\", "2.10", {}};
+    // The version first, the name after: the question comes when both are known.
+    EXPECT_EQ(Run("SetAppVersion", {"2.9.5"}), StatementResult::Continue);
+    EXPECT_TRUE(platform.questions.empty());
+    EXPECT_EQ(state.Variables.Get("APPVERSION"), "2.9.5");
+    EXPECT_EQ(Run("SetAppName", {"Demo"}), StatementResult::EndRun);
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0],
+              "A newer version (2.10) of Demo is already installed. Install version 2.9.5 over it?");
+
+    SetupState accepted;
+    platform.acceptDowngrade = true;
+    ScriptStatement name{"SetAppName", {"Demo"}};
+    ScriptStatement version{"SetAppVersion", {"2.9.5"}};
+    EXPECT_EQ(ExecuteStatement(accepted, name, platform), StatementResult::Continue);
+    EXPECT_EQ(ExecuteStatement(accepted, version, platform), StatementResult::Continue);
+    EXPECT_EQ(ExecuteStatement(accepted, version, platform), StatementResult::Continue);
+    EXPECT_EQ(platform.questions.size(), 2u);
+    EXPECT_EQ(accepted.AppVersion, "2.9.5");
+
+    // The same version is a repair, a newer one an upgrade: no question.
+    platform.acceptDowngrade = false;
+    for (const char* offered : {"2.10", "2.10.0", "2.11", "10"}) {
+        SetupState run;
+        ScriptStatement newer{"SetAppVersion", {offered}};
+        EXPECT_EQ(ExecuteStatement(run, name, platform), StatementResult::Continue);
+        EXPECT_EQ(ExecuteStatement(run, newer, platform), StatementResult::Continue) << offered;
+    }
+    EXPECT_EQ(platform.questions.size(), 2u);
+
+    // A text that is no version is kept in APPVERSION but compared with nothing.
+    SetupState odd;
+    ScriptStatement beta{"SetAppVersion", {"1.0 beta"}};
+    EXPECT_EQ(ExecuteStatement(odd, name, platform), StatementResult::Continue);
+    EXPECT_EQ(ExecuteStatement(odd, beta, platform), StatementResult::Continue);
+    EXPECT_EQ(odd.Variables.Get("APPVERSION"), "1.0 beta");
+    EXPECT_EQ(odd.AppVersion, "");
+    EXPECT_EQ(platform.questions.size(), 2u);
 }
 
 TEST_F(Commands, TextCommandsSubstituteTheirArguments) {

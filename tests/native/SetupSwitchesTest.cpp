@@ -53,13 +53,19 @@ TEST(SetupSwitches, GroupIconsSectionsAndHelp) {
     EXPECT_TRUE(reading.Switches.Help);
     EXPECT_EQ(ReadSwitches({"/SECTIONS="}, SwitchSet::Setup).Switches.Sections, std::vector<std::string>{});
     EXPECT_TRUE(ReadSwitches({"-HELP"}, SwitchSet::Uninstaller).Switches.Help);
+    EXPECT_FALSE(reading.Switches.AllowDowngrade);
+    EXPECT_TRUE(ReadSwitches({"-allowdowngrade", "/QUIET"}, SwitchSet::Setup).Switches.AllowDowngrade);
+    // The /? box names the switch and its exit code for setup.exe only.
+    EXPECT_NE(UsageText(SwitchSet::Setup).find("/ALLOWDOWNGRADE"), std::string::npos);
+    EXPECT_NE(UsageText(SwitchSet::Setup).find("1638 a newer version is installed"), std::string::npos);
+    EXPECT_EQ(UsageText(SwitchSet::Uninstaller).find("DOWNGRADE"), std::string::npos);
 }
 
 TEST(SetupSwitches, RefusesAnythingElseAndKeepsTheRest) {
     const std::vector<std::string> refused[] = {
         {"/VERYSILNET"}, {"install"}, {"/"}, {""}, {"SILENT"}, {"/SILENT=1"}, {"/DIR"}, {"/DIR="},
         {"/DIR=relative\\path"}, {"/DIR=C:"}, {"/DIR=\\\\"}, {"/GROUP="}, {"/LOG="}, {"/NOICONS=yes"},
-        {"/QUIET", "/SECTION=Main"}, {"//SILENT"},
+        {"/QUIET", "/SECTION=Main"}, {"//SILENT"}, {"/ALLOWDOWNGRADE=1"},
     };
     for (const auto& arguments : refused)
         EXPECT_FALSE(ReadSwitches(arguments, SwitchSet::Setup).Accepted()) << arguments.back();
@@ -71,7 +77,7 @@ TEST(SetupSwitches, RefusesAnythingElseAndKeepsTheRest) {
     EXPECT_EQ(ReadSwitches({""}, SwitchSet::Setup).Refused, "\"\"");
 
     // The uninstaller takes only the mode and the log.
-    for (const char* setupOnly : {"/DIR=C:\\A", "/GROUP=G", "/NOICONS", "/SECTIONS=A"})
+    for (const char* setupOnly : {"/DIR=C:\\A", "/GROUP=G", "/NOICONS", "/SECTIONS=A", "/ALLOWDOWNGRADE"})
         EXPECT_FALSE(ReadSwitches({setupOnly}, SwitchSet::Uninstaller).Accepted()) << setupOnly;
     EXPECT_TRUE(ReadSwitches({"/quiet", "/LOG=u.txt", "/norestart"}, SwitchSet::Uninstaller).Accepted());
 }
@@ -94,6 +100,11 @@ TEST(ExitCodes, InteractiveStaysZeroSilentTellsWhatHappened) {
     EXPECT_EQ(ExitCodeOfRun(RunMode::Silent, RunEnd{true, true, true}), 1602);
     EXPECT_EQ(ExitCodeOfRun(RunMode::VerySilent, RunEnd{false, true, true}), 1603);
     EXPECT_EQ(ExitCodeOfRun(RunMode::VerySilent, RunEnd{true, true, true, true}), 1639);
+    RunEnd newer;
+    newer.NewerInstalled = true;
+    EXPECT_EQ(ExitCodeOfRun(RunMode::Silent, newer), 1638);
+    EXPECT_EQ(ExitCodeOfRun(RunMode::Interactive, newer), ExitNormal);
+    EXPECT_STREQ(ExitCodeMeaning(1638), "a newer version is installed");
 }
 
 TEST(RunLogText, LinesNamesAndResultBits) {
