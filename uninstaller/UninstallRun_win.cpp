@@ -114,6 +114,9 @@ bool LogMatchesItsDigest(const std::string& bytes, const ParsedLog& log, const s
     case DigestVerdict::Changed:
         why = " was changed after the installation,";
         break;
+    case DigestVerdict::Missing:
+        why = " has no digest in its uninstall entry, although setup stores one,";
+        break;
     case DigestVerdict::Uncheckable:
         why = " cannot be checked against the digest that setup stored (this system cannot compute it),";
         break;
