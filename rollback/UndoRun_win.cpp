@@ -124,9 +124,10 @@ private:
 
     void Tell(const std::string& line) { Report.Problems.push_back(line); }
 
-    void DeleteAtRestart(const std::string& path, const std::string& what) {
+    // line says what waits for the restart.
+    void DeleteAtRestart(const std::string& path, const std::string& line) {
         if (MoveAtRestart(path, std::string())) {
-            Report.AtRestart.push_back(what + " " + path + " (in use) is deleted at the next restart.");
+            Report.AtRestart.push_back(line);
             deletedAtRestart_.push_back(FoldedPath(path) + "\\");
         } else {
             Tell(path + " is in use and could not be deleted.");
@@ -164,7 +165,7 @@ private:
         }
         // Wininit.exe deletes files only.
         if (PlatformId() == VER_PLATFORM_WIN32_NT)
-            DeleteAtRestart(path, "The folder");
+            DeleteAtRestart(path, "The folder " + path + ", which holds it, is removed at the next restart.");
         else
             Tell("The folder " + path + " is empty after the next restart; remove it then.");
     }
@@ -184,7 +185,7 @@ private:
             const std::string path = record.Path + "\\" + name;
             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (!DeleteFileA(path.c_str()))
-                DeleteAtRestart(path, "The installer's temporary file");
+                DeleteAtRestart(path, "The installer's temporary file " + path + " (in use) is deleted at the next restart.");
         }
     }
 
@@ -202,7 +203,7 @@ private:
             return;
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         if (!DeleteFileA(path.c_str()))
-            DeleteAtRestart(path, "The file");
+            DeleteAtRestart(path, "The file " + path + " (in use) is deleted at the next restart.");
     }
 
     void RestoreFile(const JournalRecord& record) {
