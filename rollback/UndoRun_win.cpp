@@ -146,7 +146,10 @@ private:
     // record of its own and went before its folder, so a folder that is not
     // empty now holds files in use (then it goes after them, at the restart)
     // or files someone else put there (then it stays, with them).
-    void RemoveMadeFolder(const std::string& path) {
+    void RemoveMadeFolder(const std::string& recorded) {
+        std::string path = recorded;
+        while (path.size() > 3 && path.back() == '\\')
+            path.pop_back();
         switch (KindOfName(path)) {
         case NameKind::Missing:
             return;

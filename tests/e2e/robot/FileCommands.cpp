@@ -63,6 +63,22 @@ bool HoldFileCommand(Session&, const RobotCommand& command, std::string& error) 
     return true;
 }
 
+bool RestartMoveCommand(Session&, const RobotCommand& command, std::string& error) {
+    if (command.Words.size() != 2) {
+        error = "name the file and the file it replaces";
+        return false;
+    }
+    // Another program's replacement at the restart, asked for as any
+    // program would.
+    if (!MoveFileExA(command.Words[0].c_str(), command.Words[1].c_str(),
+                     MOVEFILE_DELAY_UNTIL_REBOOT | MOVEFILE_REPLACE_EXISTING)) {
+        error = "cannot schedule, error " + std::to_string(GetLastError());
+        return false;
+    }
+    Report("restart move from=" + QuoteText(command.Words[0]) + " to=" + QuoteText(command.Words[1]));
+    return true;
+}
+
 bool LoadLibraryCommand(Session&, const RobotCommand& command, std::string& error) {
     if (command.Words.empty()) {
         error = "name the library";
