@@ -29,6 +29,12 @@ std::string FoldedPath(const std::string& path) {
     return folded;
 }
 
+std::string WithoutTrailingBackslash(std::string path) {
+    while (path.size() > 3 && path.back() == '\\')
+        path.pop_back();
+    return path;
+}
+
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -119,8 +125,39 @@ public:
         }
     }
 
+    // The folders the journal says the run made (folded, each ending in a
+    // backslash): a name below one of them that now leads through a link
+    // is not the run's any more.
+    void KnowMadeFolders(const std::vector<UndoAction>& plan) {
+        for (const UndoAction& action : plan)
+            if (action.Step == UndoStep::RemoveDirectory)
+                madeFolders_.push_back(FoldedPath(WithoutTrailingBackslash(action.Record.Path)) + "\\");
+    }
+
 private:
     std::vector<std::string> deletedAtRestart_; // folded
+    std::vector<std::string> madeFolders_;
+
+    bool InsideMadeFolder(const std::string& folder) const {
+        const std::string inside = FoldedPath(folder) + "\\";
+        for (const std::string& made : madeFolders_)
+            if (inside.compare(0, made.size(), made) == 0)
+                return true;
+        return false;
+    }
+
+    // Every folder on the way to path that the run made is judged, from an
+    // open handle, when its turn comes: a link put there since (after a
+    // crash, by someone able to write there) is never followed.
+    bool ReachedThroughLink(const std::string& path) {
+        for (std::string folder = ParentPath(path); !folder.empty() && InsideMadeFolder(folder);
+             folder = ParentPath(folder))
+            if (KindOfName(folder) == NameKind::Link) {
+                Tell(path + " was left: the way to it leads through a link, which setup never follows.");
+                return true;
+            }
+        return false;
+    }
 
     void Tell(const std::string& line) { Report.Problems.push_back(line); }
 
@@ -147,9 +184,9 @@ private:
     // empty now holds files in use (then it goes after them, at the restart)
     // or files someone else put there (then it stays, with them).
     void RemoveMadeFolder(const std::string& recorded) {
-        std::string path = recorded;
-        while (path.size() > 3 && path.back() == '\\')
-            path.pop_back();
+        const std::string path = WithoutTrailingBackslash(recorded);
+        if (ReachedThroughLink(path))
+            return;
         switch (KindOfName(path)) {
         case NameKind::Missing:
             return;
@@ -186,6 +223,8 @@ private:
         }
         for (const std::string& name : RunsTemporaries(found, SplitNames(record.Data), record.LastWriteTime)) {
             const std::string path = record.Path + "\\" + name;
+            if (ReachedThroughLink(path))
+                continue;
             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (!DeleteFileA(path.c_str()))
                 DeleteAtRestart(path, "The installer's temporary file " + path + " (in use) is deleted at the next restart.");
@@ -202,7 +241,7 @@ private:
     }
 
     void DeleteCreatedFile(const std::string& path) {
-        if (!Exists(path))
+        if (!Exists(path) || ReachedThroughLink(path))
             return;
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         if (!DeleteFileA(path.c_str()))
@@ -216,7 +255,7 @@ private:
             return;
         }
         // Put back by an earlier, interrupted undo, or never replaced.
-        if (!Exists(record.Backup) || SameFile(path, record.Backup))
+        if (!Exists(record.Backup) || SameFile(path, record.Backup) || ReachedThroughLink(path))
             return;
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         if (!MoveFileExA(record.Backup.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
@@ -329,7 +368,9 @@ FileHandle ClaimJournal(const std::string& folder) {
 
 UndoReport UndoJournal(const std::string& folder, FileHandle journal) {
     Undo undo;
-    for (const UndoAction& action : PlanUndo(ReadJournal(ReadWhole(journal.get()))))
+    const std::vector<UndoAction> plan = PlanUndo(ReadJournal(ReadWhole(journal.get())));
+    undo.KnowMadeFolders(plan);
+    for (const UndoAction& action : plan)
         undo.Run(action);
     journal.reset();
     RemoveOpenRun(folder);
