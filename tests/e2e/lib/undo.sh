@@ -144,7 +144,10 @@ wait-gone'
         printf 'wait-window class=#32770 title="Overwrite file"\nwait-window class=#32770 title=""\nclick text=Cancel\n'
         printf 'wait-window class=#32770 title="Quit setup"\nclick text=Yes\n' ;;
     killed)
-        printf 'wait-file %s\nterminate\nwait-exit\n' "$(robot_word 'C:\Program Files\Demo\big1.bin')"
+        # The kill comes while the installer writes its temporary copy of
+        # the next large file.
+        printf 'wait-file %s\nwait-file %s\nterminate\nwait-exit\n' "$(robot_word 'C:\Program Files\Demo\big1.bin')" \
+            "$(robot_word 'C:\Program Files\Demo\ver*.tmp')"
         return ;;
     esac
     printf 'wait-window class=#32770 title=Setup\nexpect-text id=0xFFFF %s\nclick text=OK\nwait-exit\n' \

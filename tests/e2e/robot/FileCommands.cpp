@@ -39,7 +39,12 @@ bool WaitFileCommand(Session& session, const RobotCommand& command, std::string&
         return false;
     }
     const std::string& path = command.Words[0];
-    if (!PollUntil(session.TimeoutMs, [&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; })) {
+    // A search, so that a name with wildcards waits for any match.
+    const auto found = [&] {
+        WIN32_FIND_DATAA data;
+        return static_cast<bool>(FindHandle(FindFirstFileA(path.c_str(), &data)));
+    };
+    if (!PollUntil(session.TimeoutMs, found)) {
         error = path + " did not appear";
         return false;
     }
