@@ -155,14 +155,17 @@ wait-gone'
 }
 
 # The next start of setup.exe, from another medium whose script does
-# nothing, finds the killed run and undoes it first.
+# nothing, finds the killed run and undoes it first. Its message must be
+# RECOVERY_TEXT; with RECOVERY_TEXT empty it is only written to second.out.
 start_again_after_kill() {
     local second="$SCENARIO_DIR/second"
     mkdir -p "$second"
     printf '; nothing to do\n' >"$second/SetupScript.ini"
     cp "$BUILD_DIR/setup.exe" "$second/"
-    printf 'timeout 60000\nwait-process setup.exe\nwait-window class=#32770 title=Setup\nexpect-text id=0xFFFF %s\nclick text=OK\nwait-exit\n' \
-        "$(robot_word "$RECOVERY_TEXT")" >"$SCENARIO_DIR/second.robot"
+    local read_message="text id=0xFFFF"
+    [ -n "$RECOVERY_TEXT" ] && read_message="expect-text id=0xFFFF $(robot_word "$RECOVERY_TEXT")"
+    printf 'timeout 60000\nwait-process setup.exe\nwait-window class=#32770 title=Setup\n%s\nclick text=OK\nwait-exit\n' \
+        "$read_message" >"$SCENARIO_DIR/second.robot"
     run_wine "$BUILD_DIR/robot.exe" "$(scenario_path second.robot)" >"$SCENARIO_DIR/second.out" 2>&1 &
     local robot=$!
     (cd "$second" && exec "${WINE_LOCALE[@]}" wine setup.exe) >"$SCENARIO_DIR/second.program.out" 2>&1 &
