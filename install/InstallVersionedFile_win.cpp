@@ -91,6 +91,7 @@ RunFlow InstallSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
     request.SourceDirectory = paths.SourceDirectory;
     request.DestinationDirectory = found.DestinationDirectory;
     request.CurrentDirectory = found.CurrentDirectory;
+    JournalInstallerFolder(found.DestinationDirectory);
     const auto replaceAtRestart = [&] {
         if (ReplaceFileAtRestart(newFile, target, paths.SourceName) == RestartReplacement::NoVersionInfo)
             TellUser(kInUseText, paths.SourceName);
@@ -153,6 +154,7 @@ RunFlow InstallNonSharedFile(const PreparedPaths& paths, InstallPrompts& prompts
     request.SourceDirectory = paths.SourceDirectory;
     request.DestinationDirectory = ShortDirectoryOf(longForm.Directory);
     JournalFile(target, FileChange::Replaced);
+    JournalInstallerFolder(longForm.Directory);
     const auto stopInUse = [&] {
         TellUser(kInUseText, paths.SourceName);
         return RunFlow::Stop;

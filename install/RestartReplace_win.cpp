@@ -37,8 +37,7 @@ void TellNotScheduled(const std::string& destinationPath, const std::string& rea
 }
 
 bool ScheduleDelayedMove(const std::string& copyPath, const std::string& destinationPath) {
-    JournalRegistryValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager",
-                         "PendingFileRenameOperations");
+    JournalRestartMove(copyPath, destinationPath);
     if (MoveFileExA(copyPath.c_str(), destinationPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_DELAY_UNTIL_REBOOT))
         return true;
     TellNotScheduled(destinationPath, "the system refused to schedule the replacement.");
@@ -50,7 +49,7 @@ bool ScheduleDelayedMove(const std::string& copyPath, const std::string& destina
 bool ScheduleInWininit(const std::string& copyPath, const std::string& destinationPath) {
     const std::string wininit = WininitIniPath();
     const std::string target = RestartRenameTarget(destinationPath, ShortPathOf(destinationPath));
-    JournalFile(wininit, FileChange::WrittenInPlace);
+    JournalWininitEntry(wininit, target, copyPath);
     switch (UpdateIniKeyInFile(wininit, "rename", target, copyPath)) {
     case IniUpdateResult::Written:
         return true;

@@ -30,10 +30,11 @@ void TellLogWriteFailed() {
              "UNEXPECTED ERROR");
 }
 
-void OpenUninstallLog(SetupState& state) {
+// The digest of the log is of the bytes setup writes, taken as they go.
+void OpenUninstallLog(SetupState& state, const std::shared_ptr<Sha256Stream>& digest) {
     const std::string path = UninstallLogPath(state.Variables.Get("DP"));
     JournalFile(path, FileChange::WrittenInPlace);
-    std::unique_ptr<ByteSink> sink = CreateLogFileSink(path);
+    std::unique_ptr<ByteSink> sink = CreateLogFileSink(path, digest);
     if (!sink) {
         TellUser("UNINSTALL WILL NOT BE AVAILABLE, BECAUSE LOG FILE COULD NOT BE CREATED!", "UNEXPECTED ERROR");
         return;
@@ -54,7 +55,7 @@ void OpenUninstallLog(SetupState& state) {
     }
 }
 
-void WriteEntry(SetupState& state, const std::string& appName) {
+void WriteEntry(SetupState& state, const std::string& appName, bool keepsDigest) {
     // The full form: a typed "C:\Apps\..\Games" is registered as C:\Games.
     const std::string destination = FullPathOf(state.Variables.Get("DP"));
     SYSTEMTIME now;
@@ -64,6 +65,9 @@ void WriteEntry(SetupState& state, const std::string& appName) {
     details.DisplayVersion = state.AppVersion;
     const std::string command = UninstallCommand(destination);
     WriteUninstallEntry(appName, command, details);
+    // Before the digest: an entry that says so and has none is refused.
+    if (keepsDigest)
+        SetEntryText(UninstallKeyNames(appName), LogDigestKeptValue, "1");
     LogEvent("Uninstall entry: " + UninstallKeyPath(appName) + ", UninstallString " + command +
              ", QuietUninstallString " + details.QuietUninstallString + ", EstimatedSize " +
              std::to_string(details.EstimatedSizeKb) + " KB" +
@@ -78,7 +82,8 @@ void InstallEverything(HWND page) {
     OpenRunJournal();
     JournalNewDirectory(destination);
     CreateDirectoryA(destination.c_str(), nullptr);
-    OpenUninstallLog(state);
+    const auto digest = std::make_shared<Sha256Stream>();
+    OpenUninstallLog(state, digest);
 
     const uint16_t high = ProgressRangeHigh(CountSectionsForBar(state.Sections));
     SendDlgItemMessageA(page, IDC_COPY_SECTION_BAR, PBM_SETRANGE, 0, MAKELPARAM(0, high));
@@ -98,10 +103,10 @@ void InstallEverything(HWND page) {
     const std::string appName = state.Variables.Get("APPNAME");
     state.UninstallLogStream.WriteRegistrySection(UninstallKeyPath(appName));
     JournalRegistryKey(HKEY_LOCAL_MACHINE, UninstallKeyPath(appName));
-    WriteEntry(state, appName);
+    WriteEntry(state, appName, digest->Usable());
     state.UninstallLogStream.Close();
-    // Of the finished log: the uninstaller acts only on the log setup wrote.
-    WriteLogDigest(UninstallKeyNames(appName), UninstallLogPath(state.Variables.Get("DP")));
+    // The uninstaller acts only on the log setup wrote.
+    WriteLogDigest(UninstallKeyNames(appName), digest->Finish());
     CommitRunJournal();
 }
 

@@ -65,7 +65,7 @@ private:
 
 bool KnownKind(uint64_t kind) {
     return kind >= static_cast<uint64_t>(RecordKind::FileCreated) &&
-           kind <= static_cast<uint64_t>(RecordKind::LibraryRegistered);
+           kind <= static_cast<uint64_t>(RecordKind::InstallerFolder);
 }
 
 std::optional<JournalRecord> DecodeBody(std::string_view body) {

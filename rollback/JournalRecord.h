@@ -16,6 +16,11 @@ enum class RecordKind : uint8_t {
     RegistryValue = 4,     // Root\Path value Name: Existed, Type, Data before the change
     RegistryKey = 5,       // Root\Path: all its values before the change (Data, see EncodeValueList)
     LibraryRegistered = 6, // Path's DllRegisterServer is about to run; Existed: the file was there before
+    RestartMoveAdded = 7,  // NT is about to be asked to move Path to Data (empty: delete Path) at the restart
+    WininitEntryAdded = 8, // the line Name=Data is about to be put in [rename] of wininit.ini at Path;
+                           // Existed: the file was there before
+    InstallerFolder = 9,   // the version-aware installer is about to copy into folder Path, at LastWriteTime;
+                           // Data: its temporary files there before (see InstallerTemporaries.h)
 };
 
 struct JournalRecord {

@@ -4,9 +4,12 @@
 #include <utility>
 #include <vector>
 
+#include "rollback/InstallerTemporaries.h"
+#include "rollback/JournalFolder.h"
 #include "rollback/JournalRecord.h"
 #include "rollback/OpenRuns_win.h"
 #include "rollback/RegistryState_win.h"
+#include "windows/FindFiles_win.h"
 #include "windows/PrivateFolder_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
@@ -34,10 +37,20 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
            written == bytes.size();
 }
 
-// The record reaches the disk before the change it describes begins.
-void Write(const JournalRecord& record) {
+// How sure a record is to be there after a failure.
+enum class Durability {
+    Flushed, // on the disk before the change begins
+    // Handed to the system only: a kill keeps it, a power cut may lose it.
+    // For what lies inside a folder the run made, whose own record is
+    // flushed: a lost record leaves its file with its folder, never takes
+    // anything of others.
+    Written,
+};
+
+void Write(const JournalRecord& record, Durability durability = Durability::Flushed) {
     OpenJournal& journal = Journal();
-    if ((!WriteAll(journal.File.get(), EncodeRecord(record)) || !FlushFileBuffers(journal.File.get())) &&
+    if ((!WriteAll(journal.File.get(), EncodeRecord(record)) ||
+         (durability == Durability::Flushed && !FlushFileBuffers(journal.File.get()))) &&
         !std::exchange(journal.WriteFailureTold, true))
         AskUser(nullptr,
                 "Setup could not write its record of the installation; a stopped installation may not be undone "
@@ -56,9 +69,8 @@ bool FirstTime(const std::string& target) {
     return Journal().Journaled.insert(Folded(target)).second;
 }
 
-// Everything inside a folder this run made is the run's own: the folder's
-// undo removes it whole, so nothing in it needs a record (and a first
-// installation pays for one record per folder, not per file).
+// Everything inside a folder this run made is the run's own: it has no
+// state before the run to keep, so its record needs no flush.
 bool InsideMadeFolder(const std::string& path) {
     const std::string folded = Folded(path);
     for (const std::string& folder : Journal().MadeFolders)
@@ -110,7 +122,7 @@ bool OpenRunJournal() {
     OpenJournal& journal = Journal();
     if (journal.File)
         return true;
-    journal.Folder = MakePrivateFolder(WindowsDirectory() + "\\TEMP", kJournalFolderPrefix);
+    journal.Folder = MakePrivateFolder(JournalFolderParent(WindowsDirectory()), kJournalFolderPrefix);
     if (journal.Folder.empty())
         return false;
     journal.File.reset(CreateFileA((journal.Folder + "\\" + kJournalFileName).c_str(), GENERIC_WRITE,
@@ -126,10 +138,15 @@ bool OpenRunJournal() {
 }
 
 void JournalFile(const std::string& path, FileChange change) {
-    if (!RunJournalOpen() || InsideMadeFolder(path) || !FirstTime("F" + path))
+    if (!RunJournalOpen() || !FirstTime("F" + path))
         return;
     JournalRecord record;
     record.Path = path;
+    if (InsideMadeFolder(path)) {
+        record.Kind = RecordKind::FileCreated;
+        Write(record, Durability::Written);
+        return;
+    }
     WIN32_FILE_ATTRIBUTE_DATA state{};
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &state)) {
         record.Kind = RecordKind::FileCreated;
@@ -144,13 +161,12 @@ void JournalFile(const std::string& path, FileChange change) {
 }
 
 void JournalNewDirectory(const std::string& path) {
-    if (!RunJournalOpen() || GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES || InsideMadeFolder(path) ||
-        !FirstTime("D" + path))
+    if (!RunJournalOpen() || GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES || !FirstTime("D" + path))
         return;
     JournalRecord record;
     record.Kind = RecordKind::DirectoryMade;
     record.Path = path;
-    Write(record);
+    Write(record, InsideMadeFolder(path) ? Durability::Written : Durability::Flushed);
     std::string folder = Folded(path);
     if (folder.empty() || folder.back() != '\\')
         folder += '\\';
@@ -197,6 +213,46 @@ void JournalLibraryRegistration(const std::string& path, bool existedBefore) {
     Write(record);
 }
 
+void JournalRestartMove(const std::string& from, const std::string& to) {
+    if (!RunJournalOpen() || !FirstTime("M" + from + "\n" + to))
+        return;
+    JournalRecord record;
+    record.Kind = RecordKind::RestartMoveAdded;
+    record.Path = from;
+    record.Data = to;
+    Write(record);
+}
+
+void JournalWininitEntry(const std::string& wininit, const std::string& key, const std::string& value) {
+    if (!RunJournalOpen() || !FirstTime("W" + wininit + "\n" + key + "\n" + value))
+        return;
+    JournalRecord record;
+    record.Kind = RecordKind::WininitEntryAdded;
+    record.Path = wininit;
+    record.Name = key;
+    record.Data = value;
+    record.Existed = GetFileAttributesA(wininit.c_str()) != INVALID_FILE_ATTRIBUTES;
+    Write(record);
+}
+
+void JournalInstallerFolder(const std::string& folder) {
+    if (!RunJournalOpen() || !FirstTime("T" + folder))
+        return;
+    JournalRecord record;
+    record.Kind = RecordKind::InstallerFolder;
+    record.Path = folder;
+    std::vector<std::string> earlier;
+    ForEachMatchingFile(folder + "\\ver*.tmp", [&](const std::string& name, bool isDirectory) {
+        if (!isDirectory && IsInstallerTemporaryName(name))
+            earlier.push_back(name);
+    });
+    record.Data = JoinNames(earlier);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    record.LastWriteTime = Joined(now);
+    Write(record);
+}
+
 void CommitRunJournal() {
     OpenJournal& journal = Journal();
     if (!journal.File)
@@ -217,6 +273,6 @@ UndoReport UndoOpenRun() {
     CloseJournal();
     FileHandle claimed = ClaimJournal(folder);
     if (!claimed)
-        return UndoReport{{"The record of the installation in " + folder + " could not be read; nothing was undone."}};
+        return UndoReport{{}, {"The record of the installation in " + folder + " could not be read; nothing was undone."}};
     return UndoJournal(folder, std::move(claimed));
 }

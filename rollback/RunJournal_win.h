@@ -24,6 +24,14 @@ void JournalNewDirectory(const std::string& path);
 void JournalRegistryValue(HKEY root, const std::string& key, const std::string& name);
 void JournalRegistryKey(HKEY root, const std::string& key);
 void JournalLibraryRegistration(const std::string& path, bool existedBefore);
+// A delayed move (to empty: a deletion) about to be asked of NT, and a line
+// about to be put in [rename] of wininit.ini: the undo withdraws each alone,
+// so that what others add to either meanwhile stays.
+void JournalRestartMove(const std::string& from, const std::string& to);
+void JournalWininitEntry(const std::string& wininit, const std::string& key, const std::string& value);
+// Before the version-aware installer copies into folder: a kill during the
+// copy leaves a temporary file there that recovery must find.
+void JournalInstallerFolder(const std::string& folder);
 
 // The run completed: journal and backups go, the run is no longer open.
 void CommitRunJournal();

@@ -29,6 +29,12 @@ std::string TargetOf(const JournalRecord& record) {
         return "K" + std::to_string(record.Root) + Folded(record.Path);
     case RecordKind::LibraryRegistered:
         return "L" + Folded(record.Path);
+    case RecordKind::RestartMoveAdded:
+        return "M" + Folded(record.Path) + '\n' + Folded(record.Data);
+    case RecordKind::InstallerFolder:
+        return "T" + Folded(record.Path);
+    case RecordKind::WininitEntryAdded:
+        return "W" + Folded(record.Path) + '\n' + Folded(record.Name) + '\n' + Folded(record.Data);
     }
     return std::string();
 }
@@ -77,6 +83,15 @@ std::vector<UndoAction> PlanUndo(const std::vector<JournalRecord>& journal) {
             // old bytes are back (see FileReplaced).
             if (!record.Existed)
                 plan.push_back({UndoStep::Unregister, record});
+            break;
+        case RecordKind::RestartMoveAdded:
+            plan.push_back({UndoStep::WithdrawRestartMove, record});
+            break;
+        case RecordKind::WininitEntryAdded:
+            plan.push_back({UndoStep::WithdrawWininitEntry, record});
+            break;
+        case RecordKind::InstallerFolder:
+            plan.push_back({UndoStep::RemoveTemporaries, record});
             break;
         }
     }

@@ -15,6 +15,9 @@ enum class UndoStep {
     RemoveDirectory, // a folder this run made, with everything in it
     RestoreValue,    // a registry value: its old type and bytes, or gone
     RestoreKey,      // a registry key: exactly its old values, or gone when it did not exist
+    WithdrawRestartMove,  // the run's own delayed move, taken out of the system's list alone
+    WithdrawWininitEntry, // the run's own line of wininit.ini, taken out alone
+    RemoveTemporaries,    // the installer's temporary files that this run left in a folder
 };
 
 struct UndoAction {

@@ -2,24 +2,38 @@
 
 #include <optional>
 
+#include "text/FileBytes.h"
 #include "text/IniEdit.h"
 #include "text/ShortNames.h"
+#include "rollback/InstallerTemporaries.h"
+#include "rollback/JournalFolder.h"
 #include "rollback/OpenRuns_win.h"
 #include "rollback/RegistryState_win.h"
+#include "rollback/RestartMoves.h"
 #include "rollback/UndoPlan.h"
 #include "windows/FindFiles_win.h"
 #include "windows/Platform_win.h"
 #include "windows/PrivateFolder_win.h"
+#include "windows/PrivateFolderName.h"
 #include "windows/ProcAddress_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
 
-const char kJournalFileName[] = "journal";
-const char kJournalFolderPrefix[] = "Undo-";
-
 namespace {
 
 using ServerFunction = HRESULT(STDAPICALLTYPE*)();
+
+std::string FoldedPath(const std::string& path) {
+    std::string folded = path;
+    CharUpperBuffA(folded.data(), static_cast<DWORD>(folded.size()));
+    return folded;
+}
+
+std::string WithoutTrailingBackslash(std::string path) {
+    while (path.size() > 3 && path.back() == '\\')
+        path.pop_back();
+    return path;
+}
 
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -91,8 +105,7 @@ public:
             RestoreFile(record);
             break;
         case UndoStep::RemoveDirectory:
-            // The folder did not exist before the run: all in it is the run's.
-            RemoveFolderTree(record.Path);
+            RemoveMadeFolder(record.Path);
             break;
         case UndoStep::RestoreValue:
             RestoreValue(record);
@@ -100,11 +113,123 @@ public:
         case UndoStep::RestoreKey:
             RestoreKey(record);
             break;
+        case UndoStep::WithdrawRestartMove:
+            WithdrawRestartMove(record);
+            break;
+        case UndoStep::WithdrawWininitEntry:
+            WithdrawWininitEntry(record);
+            break;
+        case UndoStep::RemoveTemporaries:
+            RemoveTemporaries(record);
+            break;
         }
     }
 
+    // The folders the journal says the run made (folded, each ending in a
+    // backslash): a name below one of them that now leads through a link
+    // is not the run's any more.
+    void KnowMadeFolders(const std::vector<UndoAction>& plan) {
+        for (const UndoAction& action : plan)
+            if (action.Step == UndoStep::RemoveDirectory)
+                madeFolders_.push_back(FoldedPath(WithoutTrailingBackslash(action.Record.Path)) + "\\");
+    }
+
 private:
+    std::vector<std::string> deletedAtRestart_; // folded
+    std::vector<std::string> madeFolders_;
+
+    bool InsideMadeFolder(const std::string& folder) const {
+        const std::string inside = FoldedPath(folder) + "\\";
+        for (const std::string& made : madeFolders_)
+            if (inside.compare(0, made.size(), made) == 0)
+                return true;
+        return false;
+    }
+
+    // Every folder on the way to path that the run made is judged, from an
+    // open handle, when its turn comes: a link put there since (after a
+    // crash, by someone able to write there) is never followed.
+    bool ReachedThroughLink(const std::string& path) {
+        for (std::string folder = ParentPath(path); !folder.empty() && InsideMadeFolder(folder);
+             folder = ParentPath(folder))
+            if (KindOfName(folder) == NameKind::Link) {
+                Tell(path + " was left: the way to it leads through a link, which setup never follows.");
+                return true;
+            }
+        return false;
+    }
+
     void Tell(const std::string& line) { Report.Problems.push_back(line); }
+
+    // line says what waits for the restart.
+    void DeleteAtRestart(const std::string& path, const std::string& line) {
+        if (MoveAtRestart(path, std::string())) {
+            Report.AtRestart.push_back(line);
+            deletedAtRestart_.push_back(FoldedPath(path) + "\\");
+        } else {
+            Tell(path + " is in use and could not be deleted.");
+        }
+    }
+
+    bool HoldsDeletedAtRestart(const std::string& folder) const {
+        const std::string inside = FoldedPath(folder) + "\\";
+        for (const std::string& path : deletedAtRestart_)
+            if (path.size() > inside.size() && path.compare(0, inside.size(), inside) == 0)
+                return true;
+        return false;
+    }
+
+    // Only what the journal says the run made goes: each file inside has a
+    // record of its own and went before its folder, so a folder that is not
+    // empty now holds files in use (then it goes after them, at the restart)
+    // or files someone else put there (then it stays, with them).
+    void RemoveMadeFolder(const std::string& recorded) {
+        const std::string path = WithoutTrailingBackslash(recorded);
+        if (ReachedThroughLink(path))
+            return;
+        switch (KindOfName(path)) {
+        case NameKind::Missing:
+            return;
+        case NameKind::Link:
+        case NameKind::File:
+            Tell(path + " is no longer the folder setup made; it was left as it is.");
+            return;
+        case NameKind::Folder:
+            break;
+        }
+        if (RemoveDirectoryA(path.c_str()))
+            return;
+        if (!HoldsDeletedAtRestart(path)) {
+            Tell("The folder " + path + " was left: it holds files that setup did not put there.");
+            return;
+        }
+        // Wininit.exe deletes files only.
+        if (PlatformId() == VER_PLATFORM_WIN32_NT)
+            DeleteAtRestart(path, "The folder " + path + ", which holds it, is removed at the next restart.");
+        else
+            Tell("The folder " + path + " is empty after the next restart; remove it then.");
+    }
+
+    void RemoveTemporaries(const JournalRecord& record) {
+        std::vector<FoundTemporary> found;
+        WIN32_FIND_DATAA data;
+        const FindHandle search(FindFirstFileA((record.Path + "\\ver*.tmp").c_str(), &data));
+        if (search) {
+            do {
+                if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                    found.push_back({data.cFileName, (static_cast<uint64_t>(data.ftCreationTime.dwHighDateTime) << 32) |
+                                                         data.ftCreationTime.dwLowDateTime});
+            } while (FindNextFileA(search.get(), &data));
+        }
+        for (const std::string& name : RunsTemporaries(found, SplitNames(record.Data), record.LastWriteTime)) {
+            const std::string path = record.Path + "\\" + name;
+            if (ReachedThroughLink(path))
+                continue;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (!DeleteFileA(path.c_str()))
+                DeleteAtRestart(path, "The installer's temporary file " + path + " (in use) is deleted at the next restart.");
+        }
+    }
 
     void CallServer(const std::string& path, const char* name, const char* done) {
         if (!Exists(path))
@@ -116,15 +241,11 @@ private:
     }
 
     void DeleteCreatedFile(const std::string& path) {
-        if (!Exists(path))
+        if (!Exists(path) || ReachedThroughLink(path))
             return;
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (DeleteFileA(path.c_str()))
-            return;
-        if (MoveAtRestart(path, std::string()))
-            Tell(path + " is in use; setup will delete it at the next restart.");
-        else
-            Tell(path + " is in use and could not be deleted.");
+        if (!DeleteFileA(path.c_str()))
+            DeleteAtRestart(path, "The file " + path + " (in use) is deleted at the next restart.");
     }
 
     void RestoreFile(const JournalRecord& record) {
@@ -134,7 +255,7 @@ private:
             return;
         }
         // Put back by an earlier, interrupted undo, or never replaced.
-        if (!Exists(record.Backup) || SameFile(path, record.Backup))
+        if (!Exists(record.Backup) || SameFile(path, record.Backup) || ReachedThroughLink(path))
             return;
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         if (!MoveFileExA(record.Backup.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
@@ -160,7 +281,7 @@ private:
         if (GetTempFileNameA(directory.c_str(), "und", 0, waiting.data()) != 0) {
             waiting.resize(waiting.find('\0'));
             if (CopyFileA(record.Backup.c_str(), waiting.c_str(), FALSE) && MoveAtRestart(waiting, path)) {
-                Tell(path + " is in use; setup will put its earlier version back at the next restart.");
+                Report.AtRestart.push_back("The file " + path + " (in use) gets its earlier version back at the next restart.");
                 return;
             }
             DeleteFileA(waiting.c_str());
@@ -176,6 +297,32 @@ private:
         if (!PutRegistryValue(root, record.Path, record.Name, before))
             Tell("The registry value " + record.Name + " of " + record.Path + " could not be put back.");
         RemoveEmptyKeys(root, record.Path, record.KeptKey);
+    }
+
+    // Read, edited and written back at once: only the run's own pair goes.
+    void WithdrawRestartMove(const JournalRecord& record) {
+        const auto value = ReadRegistryValue(HKEY_LOCAL_MACHINE, kPendingMovesKey, kPendingMovesValue);
+        if (!value)
+            return;
+        const auto rest = WithoutRestartMove(value->Data, RestartMove{record.Path, record.Data});
+        if (!rest)
+            return;
+        std::optional<RegistryValueCopy> kept;
+        if (!rest->empty())
+            kept = RegistryValueCopy{value->Name, value->Type, *rest};
+        if (!PutRegistryValue(HKEY_LOCAL_MACHINE, kPendingMovesKey, kPendingMovesValue, kept))
+            Tell("The replacement of " + record.Data + " at the next restart could not be withdrawn.");
+    }
+
+    void WithdrawWininitEntry(const JournalRecord& record) {
+        if (RemoveIniEntryInFile(record.Path, "rename", record.Name, record.Data) != IniUpdateResult::Written) {
+            Tell("The line " + record.Name + "=" + record.Data + " could not be taken out of " + record.Path + ".");
+            return;
+        }
+        std::string text;
+        if (!record.Existed && ReadWholeFile(record.Path, text) == FileReadResult::Read &&
+            HoldsOnlyEmptySections(text))
+            DeleteFileA(record.Path.c_str());
     }
 
     void RestoreKey(const JournalRecord& record) {
@@ -207,9 +354,9 @@ void RemoveJournalFolder(const std::string& folder) {
 }
 
 void RemoveEmptyJournalFolders() {
-    const std::string parent = WindowsDirectory() + "\\TEMP\\";
+    const std::string parent = JournalFolderParent(WindowsDirectory()) + "\\";
     ForEachMatchingFile(parent + kJournalFolderPrefix + "*", [&](const std::string& name, bool isDirectory) {
-        if (isDirectory)
+        if (isDirectory && IsPrivateFolderName(name, kJournalFolderPrefix))
             RemoveDirectoryA((parent + name).c_str());
     });
 }
@@ -221,7 +368,9 @@ FileHandle ClaimJournal(const std::string& folder) {
 
 UndoReport UndoJournal(const std::string& folder, FileHandle journal) {
     Undo undo;
-    for (const UndoAction& action : PlanUndo(ReadJournal(ReadWhole(journal.get()))))
+    const std::vector<UndoAction> plan = PlanUndo(ReadJournal(ReadWhole(journal.get())));
+    undo.KnowMadeFolders(plan);
+    for (const UndoAction& action : plan)
         undo.Run(action);
     journal.reset();
     RemoveOpenRun(folder);

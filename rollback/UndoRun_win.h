@@ -8,13 +8,12 @@
 #include "windows/Handles_win.h"
 
 struct UndoReport {
-    // One line per change that could not be undone now, saying what setup
-    // did about it; empty when the machine is as it was.
+    // One line per change that waits for the next restart to be undone (a
+    // file in use, the folder that holds it).
+    std::vector<std::string> AtRestart;
+    // One line per change that could not be undone, saying why.
     std::vector<std::string> Problems;
 };
-
-extern const char kJournalFileName[];
-extern const char kJournalFolderPrefix[];
 
 // journal is the folder's journal file as ClaimJournal opened it, which
 // proves that no live run owns it. Once every step is done the run is no

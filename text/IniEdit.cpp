@@ -100,6 +100,25 @@ std::string AddEntryKeepingOtherLines(const std::string& text, const std::string
     return EditKeepingOtherLines(text, section, key, value, OurKeyLines::KeepAll);
 }
 
+std::string RemoveEntryKeepingOtherLines(const std::string& text, const std::string& section, const std::string& key,
+                                         const std::string& value) {
+    std::string result;
+    bool inSection = false;
+    bool removed = false;
+    for (const std::string_view raw : SplitKeepingLineFeeds(text)) {
+        const IniLine line = ReadIniLine(raw);
+        if (line.Kind == IniLineKind::Header)
+            inSection = SameNameIgnoringCase(line.SectionName, section);
+        if (!removed && inSection && line.Kind == IniLineKind::Entry && SameNameIgnoringCase(line.Key, key) &&
+            SameNameIgnoringCase(line.Value, value)) {
+            removed = true;
+            continue;
+        }
+        result += raw;
+    }
+    return result;
+}
+
 std::string SetIniKey(const std::string& text, const std::string& section, const std::string& key,
                       const std::string& value) {
     IniFile model;
@@ -135,4 +154,16 @@ IniUpdateResult AddIniEntryInFile(const std::string& path, const std::string& se
                                   const std::string& value) {
     return UpdateIniFile(path,
                          [&](const std::string& text) { return AddEntryKeepingOtherLines(text, section, key, value); });
+}
+
+IniUpdateResult RemoveIniEntryInFile(const std::string& path, const std::string& section, const std::string& key,
+                                     const std::string& value) {
+    std::string text;
+    const FileReadResult read = ReadWholeFile(path, text);
+    if (read == FileReadResult::Unreadable)
+        return IniUpdateResult::Unreadable;
+    const std::string edited = RemoveEntryKeepingOtherLines(text, section, key, value);
+    if (edited == text)
+        return IniUpdateResult::Written;
+    return UpdateIniFile(path, [&](const std::string&) { return edited; });
 }

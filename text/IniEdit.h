@@ -31,6 +31,12 @@ std::string SetKeyKeepingOtherLines(const std::string& text, const std::string& 
 std::string AddEntryKeepingOtherLines(const std::string& text, const std::string& section, const std::string& key,
                                       const std::string& value);
 
+// Withdraws one entry: the first line key=value (key and value compared
+// ignoring ASCII case) inside a matching section goes; every other line,
+// another program's identical request included, stays byte for byte.
+std::string RemoveEntryKeepingOtherLines(const std::string& text, const std::string& section, const std::string& key,
+                                         const std::string& value);
+
 // Chooses the model or the line-by-line edit as described above.
 std::string SetIniKey(const std::string& text, const std::string& section, const std::string& key,
                       const std::string& value);
@@ -50,3 +56,8 @@ IniUpdateResult UpdateIniKeyInFile(const std::string& path, const std::string& s
 // AddEntryKeepingOtherLines and writes it back.
 IniUpdateResult AddIniEntryInFile(const std::string& path, const std::string& section, const std::string& key,
                                   const std::string& value);
+
+// Reads the file and removes the entry with RemoveEntryKeepingOtherLines; a
+// missing file, or one without the entry, is left as it is (Written).
+IniUpdateResult RemoveIniEntryInFile(const std::string& path, const std::string& section, const std::string& key,
+                                     const std::string& value);

@@ -2,10 +2,11 @@
 
 const char LogDigestValue[] = "UninstallLogSHA256";
 const char PendingLogDigestValue[] = "UninstallLogSHA256Pending";
+const char LogDigestKeptValue[] = "UninstallLogSHA256Kept";
 
 DigestVerdict CheckLogDigest(const std::string& logBytes, const StoredLogDigests& stored, const LogHasher& hash) {
     if (!stored.Current && !stored.Pending)
-        return DigestVerdict::NoDigest;
+        return stored.Kept ? DigestVerdict::Missing : DigestVerdict::NoDigest;
     const std::optional<std::string> digest = hash(logBytes);
     if (!digest)
         return DigestVerdict::Uncheckable;

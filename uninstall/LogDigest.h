@@ -14,6 +14,9 @@ extern const char LogDigestValue[];
 // made the digest after, so that an interruption at any point leaves a log
 // that one of the two matches.
 extern const char PendingLogDigestValue[];
+// Set in every entry whose setup stores digests: such an entry without a
+// digest was not finished by setup (or was tampered with) and is refused.
+extern const char LogDigestKeptValue[];
 
 // The digest of bytes as 64 lowercase hexadecimal digits; nothing when the
 // system cannot compute it.
@@ -22,11 +25,13 @@ using LogHasher = std::function<std::optional<std::string>(const std::string& by
 struct StoredLogDigests {
     std::optional<std::string> Current;
     std::optional<std::string> Pending;
+    bool Kept = false; // the entry says that its setup stores digests
 };
 
 enum class DigestVerdict {
     Matches,     // the log is the one setup (or the last rewrite) left
     NoDigest,    // an entry written before digests were kept: accepted as it is
+    Missing,     // an entry whose setup stores digests, without one: nothing may be removed
     Changed,     // the log was changed afterwards: nothing may be removed
     Uncheckable, // a digest is stored, but this system cannot compute one
 };

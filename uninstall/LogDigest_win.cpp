@@ -4,10 +4,8 @@
 #include <wincrypt.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "uninstall/UninstallRegistry_win.h"
-#include "windows/Handles_win.h"
 #include "windows/SystemLibrary_win.h"
 
 namespace {
@@ -39,70 +37,59 @@ const CryptCalls& Crypt() {
     return calls;
 }
 
-struct ProviderTraits {
-    static HCRYPTPROV Invalid() { return 0; }
-    static void Close(HCRYPTPROV provider) { Crypt().Release(provider, 0); }
-};
-struct HashTraits {
-    static HCRYPTHASH Invalid() { return 0; }
-    static void Close(HCRYPTHASH hash) { Crypt().DestroyHash(hash); }
-};
-using CryptProvider = UniqueHandle<HCRYPTPROV, ProviderTraits>;
-using CryptHash = UniqueHandle<HCRYPTHASH, HashTraits>;
+} // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return std::nullopt;
-    std::string bytes;
-    std::vector<char> chunk(65536);
-    for (;;) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr))
-            return std::nullopt;
-        if (read == 0)
-            return bytes;
-        bytes.append(chunk.data(), read);
+Sha256Stream::Sha256Stream() {
+    const CryptCalls& crypt = Crypt();
+    HCRYPTPROV provider = 0;
+    HCRYPTHASH hash = 0;
+    if (!crypt.Complete() || !crypt.Acquire(&provider, nullptr, nullptr, kAesProviderType, CRYPT_VERIFYCONTEXT))
+        return;
+    provider_ = provider;
+    if (!crypt.CreateHash(provider, kSha256, 0, 0, &hash))
+        return;
+    hash_ = hash;
+    usable_ = true;
+}
+
+Sha256Stream::~Sha256Stream() {
+    if (hash_)
+        Crypt().DestroyHash(hash_);
+    if (provider_)
+        Crypt().Release(provider_, 0);
+}
+
+void Sha256Stream::Add(const char* bytes, size_t count) {
+    // CryptHashData takes a 32-bit length: long pieces go in parts.
+    for (size_t done = 0; usable_ && done < count;) {
+        const DWORD piece = static_cast<DWORD>(std::min<size_t>(count - done, 1u << 30));
+        usable_ = Crypt().HashData(hash_, reinterpret_cast<const BYTE*>(bytes + done), piece, 0) != FALSE;
+        done += piece;
     }
 }
 
-} // namespace
-
-std::optional<std::string> Sha256Digest(const std::string& bytes) {
-    const CryptCalls& crypt = Crypt();
-    if (!crypt.Complete())
-        return std::nullopt;
-    HCRYPTPROV acquired = 0;
-    if (!crypt.Acquire(&acquired, nullptr, nullptr, kAesProviderType, CRYPT_VERIFYCONTEXT))
-        return std::nullopt;
-    const CryptProvider provider(acquired);
-    HCRYPTHASH created = 0;
-    if (!crypt.CreateHash(provider.get(), kSha256, 0, 0, &created))
-        return std::nullopt;
-    const CryptHash hash(created);
-    // CryptHashData takes a 32-bit length: long logs go in pieces.
-    for (size_t done = 0; done < bytes.size();) {
-        const DWORD piece = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
-        if (!crypt.HashData(hash.get(), reinterpret_cast<const BYTE*>(bytes.data() + done), piece, 0))
-            return std::nullopt;
-        done += piece;
-    }
+std::optional<std::string> Sha256Stream::Finish() {
     BYTE digest[kSha256Size];
     DWORD size = sizeof digest;
-    if (!crypt.GetHashParam(hash.get(), HP_HASHVAL, digest, &size, 0) || size != kSha256Size)
+    if (!usable_ || !Crypt().GetHashParam(hash_, HP_HASHVAL, digest, &size, 0) || size != kSha256Size)
         return std::nullopt;
+    usable_ = false; // a finished hash takes no more bytes
     return HexDigits(digest, size);
 }
 
-StoredLogDigests ReadLogDigests(const std::vector<std::string>& keyNames) {
-    return {ReadEntryText(keyNames, LogDigestValue), ReadEntryText(keyNames, PendingLogDigestValue)};
+std::optional<std::string> Sha256Digest(const std::string& bytes) {
+    Sha256Stream stream;
+    stream.Add(bytes.data(), bytes.size());
+    return stream.Finish();
 }
 
-void WriteLogDigest(const std::vector<std::string>& keyNames, const std::string& logPath) {
-    const std::optional<std::string> bytes = ReadWholeFile(logPath);
-    if (!bytes)
-        return;
-    if (const std::optional<std::string> digest = Sha256Digest(*bytes))
+StoredLogDigests ReadLogDigests(const std::vector<std::string>& keyNames) {
+    return {ReadEntryText(keyNames, LogDigestValue), ReadEntryText(keyNames, PendingLogDigestValue),
+            ReadEntryText(keyNames, LogDigestKeptValue).has_value()};
+}
+
+void WriteLogDigest(const std::vector<std::string>& keyNames, const std::optional<std::string>& digest) {
+    if (digest)
         SetEntryText(keyNames, LogDigestValue, *digest);
+    DeleteEntryValue(keyNames, PendingLogDigestValue);
 }

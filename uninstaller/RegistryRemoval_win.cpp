@@ -23,8 +23,8 @@ bool RemoveUninstallEntry(const std::vector<std::string>& keyNames, std::string&
     if (const RegKey own = OpenUninstallKey(keyNames, keyNames.size(), error)) {
         for (const char* name : UninstallEntryValueNames)
             RegDeleteValueA(own.get(), name);
-        RegDeleteValueA(own.get(), LogDigestValue);
-        RegDeleteValueA(own.get(), PendingLogDigestValue);
+        for (const char* name : {LogDigestValue, PendingLogDigestValue, LogDigestKeptValue})
+            RegDeleteValueA(own.get(), name);
     }
     for (size_t count = keyNames.size(); count > 0; --count) {
         bool empty = false;

@@ -14,6 +14,7 @@
 #include "uninstaller/ProtectedFolders_win.h"
 #include "uninstaller/RegistryRemoval_win.h"
 #include "uninstaller/SharedFileRemoval_win.h"
+#include "windows/PrivateFolder_win.h"
 #include "windows/SystemPaths_win.h"
 #include "windows/Unattended_win.h"
 
@@ -114,6 +115,9 @@ bool LogMatchesItsDigest(const std::string& bytes, const ParsedLog& log, const s
     case DigestVerdict::Changed:
         why = " was changed after the installation,";
         break;
+    case DigestVerdict::Missing:
+        why = " has no digest in its uninstall entry, although setup stores one,";
+        break;
     case DigestVerdict::Uncheckable:
         why = " cannot be checked against the digest that setup stored (this system cannot compute it),";
         break;
@@ -166,7 +170,9 @@ public:
                 continue;
             }
             std::string reason;
-            const RemovalOutcome outcome = RemoveInstalledFile(record.Path, reason);
+            const RemovalOutcome outcome = ReachedThroughLink(record.Path)
+                                               ? NotThroughLink(reason)
+                                               : RemoveInstalledFile(record.Path, reason);
             report_.Note(outcome, record.Path, reason);
             left[index] = outcome == RemovalOutcome::Failed;
             if (outcome == RemovalOutcome::Scheduled)
@@ -183,18 +189,38 @@ public:
     }
 
 private:
+    // The folders on the way to a file below the protected ones (those the
+    // installation made or chose, which others may be able to write) are
+    // judged from an open handle when its turn comes: a junction or link
+    // put there since is never followed.
+    bool ReachedThroughLink(const std::string& path) const {
+        for (const std::string& folder : DirectoriesToTry({path}, protectedFolders_))
+            if (KindOfName(folder) == NameKind::Link)
+                return true;
+        return false;
+    }
+
+    static RemovalOutcome NotThroughLink(std::string& reason) {
+        reason = "the way to it leads through a link, which is never followed";
+        return RemovalOutcome::Failed;
+    }
+
     // Directories that still hold a file waiting for the restart are
-    // scheduled after it (NT removes them then if they are empty).
+    // scheduled after it (NT removes them then if they are empty). A folder
+    // that has become a link is removed as a link; one reached through a
+    // link is left.
     void RemoveEmptyDirectories(const std::vector<std::string>& paths, const std::vector<std::string>& scheduled) {
-        const std::vector<std::string> protectedFolders = ProtectedFolders();
-        for (const std::string& directory : DirectoriesToTry(paths, protectedFolders))
-            RemoveDirectoryA(directory.c_str());
-        for (const std::string& directory : DirectoriesToTry(scheduled, protectedFolders)) {
+        for (const std::string& directory : DirectoriesToTry(paths, protectedFolders_))
+            if (!ReachedThroughLink(directory))
+                RemoveDirectoryA(directory.c_str());
+        for (const std::string& directory : DirectoriesToTry(scheduled, protectedFolders_)) {
             std::string ignored;
-            if (IsDirectory(directory))
+            if (IsDirectory(directory) && !ReachedThroughLink(directory))
                 ScheduleDeletionAtRestart(directory, ignored);
         }
     }
+
+    const std::vector<std::string> protectedFolders_ = ProtectedFolders();
 
     const ParsedLog& log_;
     const RemovalPlan& plan_;

@@ -5,3 +5,7 @@
 
 // prefix + 16 upper-case hex digits of randomBits.
 std::string PrivateFolderName(const std::string& prefix, uint64_t randomBits);
+
+// True when name is exactly what PrivateFolderName makes for prefix: the
+// prefix, then 16 upper-case hex digits, nothing else.
+bool IsPrivateFolderName(const std::string& name, const std::string& prefix);

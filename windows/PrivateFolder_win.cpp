@@ -4,7 +4,10 @@
 #include <wincrypt.h>
 #include <sddl.h>
 
+#include <vector>
+
 #include "windows/Handles_win.h"
+#include "windows/Platform_win.h"
 #include "windows/PrivateFolderName.h"
 #include "windows/ProcAddress_win.h"
 
@@ -21,10 +24,9 @@ using ConvertDescriptorCall = BOOL(WINAPI*)(LPCSTR, DWORD, PSECURITY_DESCRIPTOR*
 // by everything made inside; "P" keeps the parent's entries out.
 const char kAdministratorsOnly[] = "D:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)";
 
+
 bool IsNT() {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    return PlatformId() == VER_PLATFORM_WIN32_NT;
 }
 
 // The security descriptor of kAdministratorsOnly, freed with LocalFree.
@@ -80,30 +82,72 @@ std::string MakePrivateFolder(const std::string& parent, const std::string& pref
     return std::string();
 }
 
+FileHandle OpenName(const std::string& path, DWORD access) {
+    return FileHandle(CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+}
+
+NameKind KindOfOpen(const std::string& path, HANDLE opened) {
+    const DWORD byName = GetFileAttributesA(path.c_str());
+    if (byName == INVALID_FILE_ATTRIBUTES)
+        return NameKind::Missing;
+    DWORD attributes = byName;
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (opened != INVALID_HANDLE_VALUE && GetFileInformationByHandle(opened, &information))
+        attributes |= information.dwFileAttributes;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return NameKind::Link;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? NameKind::Folder : NameKind::File;
+}
+
+namespace {
+
+// A delayed move to nowhere deletes at the next restart (NT only).
+void RemoveOrAtRestart(BOOL removed, const std::string& path, Leftovers leftovers) {
+    if (!removed && leftovers == Leftovers::RemoveAtRestart)
+        MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+}
+
+} // namespace
+
+NameKind KindOfName(const std::string& path) {
+    const FileHandle opened = IsNT() ? OpenName(path, FILE_READ_ATTRIBUTES) : FileHandle();
+    return KindOfOpen(path, opened.get());
+}
+
 void RemoveFolderTree(const std::string& folder, Leftovers leftovers) {
-    // A delayed move to nowhere deletes at the next restart (NT only).
-    const auto orAtRestart = [leftovers](BOOL removed, const std::string& path) {
-        if (!removed && leftovers == Leftovers::RemoveAtRestart)
-            MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-    };
-    WIN32_FIND_DATAA found;
-    const FindHandle search(FindFirstFileA((folder + "\\*").c_str(), &found));
-    if (search) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string path = folder + "\\" + name;
-            const DWORD attributes = found.dwFileAttributes;
-            if (attributes & FILE_ATTRIBUTE_READONLY)
-                SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-            if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
-                orAtRestart(DeleteFileA(path.c_str()), path);
-            else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-                orAtRestart(RemoveDirectoryA(path.c_str()), path);
-            else
-                RemoveFolderTree(path, leftovers);
-        } while (FindNextFileA(search.get(), &found));
+    {
+        // Held open while its contents go, so the name stays this folder.
+        const FileHandle opened = IsNT() ? OpenName(folder, FILE_READ_ATTRIBUTES) : FileHandle();
+        switch (KindOfOpen(folder, opened.get())) {
+        case NameKind::Missing:
+            return;
+        case NameKind::File:
+            SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+            RemoveOrAtRestart(DeleteFileA(folder.c_str()), folder, leftovers);
+            return;
+        case NameKind::Link:
+            // The link goes; what it points to is never touched.
+            RemoveOrAtRestart(RemoveDirectoryA(folder.c_str()) || DeleteFileA(folder.c_str()), folder, leftovers);
+            return;
+        case NameKind::Folder:
+            break;
+        }
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found;
+        const FindHandle search(FindFirstFileA((folder + "\\*").c_str(), &found));
+        if (search) {
+            do {
+                const std::string name = found.cFileName;
+                if (name != "." && name != "..")
+                    names.push_back(name);
+            } while (FindNextFileA(search.get(), &found));
+        }
+        // Each name is looked at again when its turn comes: the listing
+        // only says what to look at, never what it is.
+        for (const std::string& name : names)
+            RemoveFolderTree(folder + "\\" + name, leftovers);
     }
-    orAtRestart(RemoveDirectoryA(folder.c_str()), folder);
+    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveOrAtRestart(RemoveDirectoryA(folder.c_str()), folder, leftovers);
 }

@@ -28,6 +28,10 @@ TEST(LogDigest, OnlyTheLogThatWasDigestedMatches) {
 
     // An entry from before digests were kept.
     EXPECT_EQ(CheckLogDigest(added, StoredLogDigests{}, Fingerprint), DigestVerdict::NoDigest);
+    // An entry of a setup that stores digests, left without one.
+    EXPECT_EQ(CheckLogDigest(kLog, StoredLogDigests{std::nullopt, std::nullopt, true}, Fingerprint), DigestVerdict::Missing);
+    EXPECT_EQ(CheckLogDigest(kLog, StoredLogDigests{Fingerprint(kLog), std::nullopt, true}, Fingerprint),
+              DigestVerdict::Matches);
 }
 
 TEST(LogDigest, AnInterruptedRewriteMatchesEitherDigest) {

@@ -10,6 +10,7 @@
 #include "install/VersionInfo_win.h"
 #include "rollback/OpenRuns_win.h"
 #include "rollback/RegistryState_win.h"
+#include "rollback/RestartMoves.h"
 #include "rollback/RunJournal_win.h"
 #include "tests/wine/InstallTestSupport.h"
 
@@ -106,6 +107,82 @@ TEST(RunJournal, AStoppedRunIsPutBackAndASecondUndoFindsNothingToDo) {
     RemoveEmptyKeys(HKEY_LOCAL_MACHINE, key, "Software");
     PutRegistryValue(HKEY_LOCAL_MACHINE, key, "Count", std::nullopt);
     RemoveEmptyKeys(HKEY_LOCAL_MACHINE, key, "Software");
+}
+
+// What others put in the run's places after it began stays: a file in a
+// folder the run made (the folder stays with it), another program's restart
+// move, another installer's temporary file. What the run made and cannot
+// delete now waits for the restart, its folder after it, and the report
+// names both.
+TEST(RunJournal, TheUndoTakesOnlyWhatTheRunMadeAndNamesWhatWaitsForTheRestart) {
+    ScratchDirectory directory;
+    const std::string shared = directory.PathOf("shared");
+    const std::string made = directory.PathOf("made");
+    const std::string held = directory.PathOf("held");
+    const std::string theirs = made + "\\theirs.txt";
+    const std::string heldFile = held + "\\in use.dll";
+    ASSERT_TRUE(CreateDirectoryA(shared.c_str(), nullptr));
+    ASSERT_TRUE(WriteTextFile(shared + "\\ver9.tmp", "another installer's"));
+    const auto pendingBefore = ReadRegistryValue(HKEY_LOCAL_MACHINE, kPendingMovesKey, kPendingMovesValue);
+
+    ASSERT_TRUE(OpenRunJournal());
+    for (const std::string& folder : {made, held}) {
+        JournalNewDirectory(folder);
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+        JournalNewDirectory(folder + "\\sub");
+        ASSERT_TRUE(CreateDirectoryA((folder + "\\sub").c_str(), nullptr));
+        JournalFile(folder + "\\sub\\own.txt", FileChange::Replaced);
+        ASSERT_TRUE(WriteTextFile(folder + "\\sub\\own.txt", "ours"));
+    }
+    JournalFile(heldFile, FileChange::Replaced);
+    ASSERT_TRUE(WriteTextFile(heldFile, "ours, held"));
+    ASSERT_TRUE(WriteTextFile(theirs, "someone else's"));
+    JournalInstallerFolder(shared);
+    ASSERT_TRUE(WriteTextFile(shared + "\\VER1A2.TMP", "left by a kill"));
+    const std::string copy = directory.PathOf("copy.dll");
+    ASSERT_TRUE(WriteTextFile(copy, "new version"));
+    JournalRestartMove(copy, shared + "\\lib.dll");
+    ASSERT_TRUE(MoveFileExA(copy.c_str(), (shared + "\\lib.dll").c_str(), MOVEFILE_DELAY_UNTIL_REBOOT | MOVEFILE_REPLACE_EXISTING));
+    const std::string othersFile = shared + "\\others.dll";
+    ASSERT_TRUE(MoveFileExA(othersFile.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT));
+
+    const HANDLE inUse = CreateFileA(heldFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
+    const UndoReport report = UndoOpenRun();
+    CloseHandle(inUse);
+
+    ASSERT_EQ(report.Problems.size(), 1u);
+    EXPECT_NE(report.Problems[0].find(made), std::string::npos) << report.Problems[0];
+    EXPECT_TRUE(FileExists(theirs));
+    EXPECT_FALSE(FileExists(made + "\\sub"));
+    ASSERT_EQ(report.AtRestart.size(), 2u);
+    EXPECT_NE(report.AtRestart[0].find(heldFile), std::string::npos) << report.AtRestart[0];
+    EXPECT_NE(report.AtRestart[1].find("folder " + held + ", which holds it"), std::string::npos) << report.AtRestart[1];
+    EXPECT_FALSE(FileExists(held + "\\sub"));
+    EXPECT_FALSE(FileExists(shared + "\\VER1A2.TMP"));
+    EXPECT_TRUE(FileExists(shared + "\\ver9.tmp"));
+
+    // Another program's move stays; ours is gone; the undo's own deletions
+    // (the file in use, then its folder) are added after.
+    const auto pending = ReadRegistryValue(HKEY_LOCAL_MACHINE, kPendingMovesKey, kPendingMovesValue);
+    ASSERT_TRUE(pending);
+    const std::string& moves = pending->Data;
+    EXPECT_EQ(moves.find("copy.dll"), std::string::npos);
+    const size_t others = moves.find(othersFile);
+    const size_t file = moves.find(heldFile);
+    const size_t folder = moves.find(held + std::string(1, '\0'));
+    EXPECT_NE(others, std::string::npos);
+    EXPECT_NE(file, std::string::npos);
+    EXPECT_TRUE(folder != std::string::npos && folder > file) << "the folder goes after the file it holds";
+
+    SetFileAttributesA(heldFile.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(heldFile.c_str());
+    RemoveDirectoryA(held.c_str());
+    DeleteFileA(theirs.c_str());
+    RemoveDirectoryA(made.c_str());
+    DeleteFileA((shared + "\\ver9.tmp").c_str());
+    RemoveDirectoryA(shared.c_str());
+    PutRegistryValue(HKEY_LOCAL_MACHINE, kPendingMovesKey, kPendingMovesValue, pendingBefore);
 }
 
 } // namespace

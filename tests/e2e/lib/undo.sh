@@ -8,15 +8,27 @@
 #                    shared library counted once, a second one held by
 #                    another program (its replacement is queued for the
 #                    restart: a delayed move, or wininit.ini in win98 mode).
-#   STOP disk-abort: disk 2 of a split file is missing; Abort, then Yes.
+#   STOP disk-abort: disk 2 of a split file is missing; Abort, then Yes. Over
+#                    an earlier installation, another program asks for a
+#                    restart move of its own meanwhile: it must stay, and
+#                    happen at the restart.
+#   STOP loaded-abort: the same, while a library the run has just put into
+#                    the new folder is loaded: the undo says that it and its
+#                    folder go at the restart, and after it nothing is left.
 #   STOP page-quit:  Cancel on the copy page while the overwrite question of
 #                    the last file is open, then Yes.
 #   STOP killed:     setup.exe is ended at once during a copy of large files
 #                    (Wine reports exit code 0 for it); the next start of
-#                    setup.exe undoes the run.
+#                    setup.exe undoes the run. Over an earlier installation
+#                    the installer's temporary copy is left in a folder that
+#                    existed before; the next start removes it too.
 source "$E2E_LIB/copy.sh"
 source "$E2E_LIB/uninstall.sh"
 
+LOADED_LIBRARY='C:\Program Files\Demo\lib.dll'
+LOADED_TEXT="The installation was stopped. Setup has undone its changes; what was in use is undone when Windows restarts:
+- The file $LOADED_LIBRARY (in use) is deleted at the next restart.
+- The folder C:\Program Files\Demo, which holds it, is removed at the next restart."
 RECOVERY_TEXT="An earlier installation was interrupted before it ended. Setup has undone all its changes: the application was not installed and nothing was changed."
 SYSTEM_DIR_IN_PREFIX=drive_c/windows/system32
 SHARED_DLLS='HKLM\Software\Microsoft\Windows\CurrentVersion\SharedDLLs'
@@ -41,6 +53,8 @@ AddFile("[SP]\files\deep.txt", "[DP]sub\", "Main", "0", "1", "0", "0", "0", "0",
 '
     case $UNDO_STOP in
     disk-abort) statements+=$PIECE_STATEMENTS ;;
+    loaded-abort) statements+='AddFile("[SP]\files\lib.dll", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
+'$PIECE_STATEMENTS ;;
     page-quit) statements+='AddFile("[SP]\files\last.txt", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
 ' ;;
     killed) statements+='AddFile("[SP]\files\big*.bin", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")
@@ -74,7 +88,8 @@ prepare_undo_case() {
     printf 'last 2.0' >"$MEDIUM/files/last.txt"
     cp "$BUILD_DIR/fixtures/ver20.dll" "$MEDIUM/files/shared.dll"
     cp "$BUILD_DIR/fixtures/ver20.dll" "$MEDIUM/files/held.dll"
-    [ "$UNDO_STOP" = disk-abort ] && make_pieces
+    cp "$BUILD_DIR/fixtures/ver20.dll" "$MEDIUM/files/lib.dll"
+    [[ $UNDO_STOP = *-abort ]] && make_pieces
     if [ "$UNDO_STOP" = killed ]; then
         local number
         for number in 1 2 3 4; do head -c 48000000 /dev/urandom >"$MEDIUM/files/big$number.bin"; done
@@ -89,6 +104,20 @@ prepare_undo_case() {
     fi
     end_prefix "$WINEPREFIX"
     SNAPSHOT_BYTES=1 snapshot_prefix "$SCENARIO_DIR/before.snapshot"
+    # Another program's files, after the snapshot: its replacement at the
+    # restart shows as the one difference.
+    if [ "$UNDO_MACHINE $UNDO_STOP" = "earlier disk-abort" ]; then
+        mkdir -p "$WINEPREFIX/drive_c/Other"
+        printf 'new' >"$WINEPREFIX/drive_c/Other/new.txt"
+        printf 'old' >"$WINEPREFIX/drive_c/Other/old.txt"
+    fi
+}
+
+# The message box's text as a robot word; lines end with CR LF.
+message_word() {
+    local word
+    word=$(robot_word "$1")
+    printf '%s' "${word//$'\n'/\\r\\n}"
 }
 
 undo_robot() {
@@ -98,32 +127,45 @@ wait-gone'
     echo 'timeout 60000'
     echo "wait-process setup.exe"
     [ "$UNDO_MACHINE" = earlier ] && echo "load-library $(robot_word 'C:\windows\system32\held.dll')"
-    if [ "$UNDO_STOP" = disk-abort ]; then take_out_disk2; else printf 'wait-window class=#32770 title=Ready\nclick text=OK\n'; fi
+    if [[ $UNDO_STOP = *-abort ]]; then take_out_disk2; else printf 'wait-window class=#32770 title=Ready\nclick text=OK\n'; fi
     [ "$UNDO_MACHINE" = earlier ] && printf '%s\n%s\n' "$answer_overwrite" "$answer_overwrite"
+    local undone=$UNDONE_TEXT
     case $UNDO_STOP in
-    disk-abort)
-        printf 'wait-window class=#32770 title=%s\nclick text=Abort\n' "$(robot_word "$(medium_piece2)")"
-        printf 'wait-window class=#32770 title="Quit setup"\nclick text=Yes\n' ;;
+    disk-abort | loaded-abort)
+        if [ "$UNDO_STOP" = loaded-abort ]; then
+            printf 'wait-file %s\nload-library %s\n' "$(robot_word "$LOADED_LIBRARY")" "$(robot_word "$LOADED_LIBRARY")"
+            undone=$LOADED_TEXT
+        fi
+        printf 'wait-window class=#32770 title=%s\n' "$(robot_word "$(medium_piece2)")"
+        [ "$UNDO_MACHINE" = earlier ] &&
+            printf 'restart-move %s %s\n' "$(robot_word 'C:\Other\new.txt')" "$(robot_word 'C:\Other\old.txt')"
+        printf 'click text=Abort\nwait-window class=#32770 title="Quit setup"\nclick text=Yes\n' ;;
     page-quit)
         printf 'wait-window class=#32770 title="Overwrite file"\nwait-window class=#32770 title=""\nclick text=Cancel\n'
         printf 'wait-window class=#32770 title="Quit setup"\nclick text=Yes\n' ;;
     killed)
-        printf 'wait-file %s\nterminate\nwait-exit\n' "$(robot_word 'C:\Program Files\Demo\big1.bin')"
+        # The kill comes while the installer writes its temporary copy of
+        # the next large file.
+        printf 'wait-file %s\nwait-file %s\nterminate\nwait-exit\n' "$(robot_word 'C:\Program Files\Demo\big1.bin')" \
+            "$(robot_word 'C:\Program Files\Demo\ver*.tmp')"
         return ;;
     esac
     printf 'wait-window class=#32770 title=Setup\nexpect-text id=0xFFFF %s\nclick text=OK\nwait-exit\n' \
-        "$(robot_word "$UNDONE_TEXT")"
+        "$(message_word "$undone")"
 }
 
 # The next start of setup.exe, from another medium whose script does
-# nothing, finds the killed run and undoes it first.
+# nothing, finds the killed run and undoes it first. Its message must be
+# RECOVERY_TEXT; with RECOVERY_TEXT empty it is only written to second.out.
 start_again_after_kill() {
     local second="$SCENARIO_DIR/second"
     mkdir -p "$second"
     printf '; nothing to do\n' >"$second/SetupScript.ini"
     cp "$BUILD_DIR/setup.exe" "$second/"
-    printf 'timeout 60000\nwait-process setup.exe\nwait-window class=#32770 title=Setup\nexpect-text id=0xFFFF %s\nclick text=OK\nwait-exit\n' \
-        "$(robot_word "$RECOVERY_TEXT")" >"$SCENARIO_DIR/second.robot"
+    local read_message="text id=0xFFFF"
+    [ -n "$RECOVERY_TEXT" ] && read_message="expect-text id=0xFFFF $(robot_word "$RECOVERY_TEXT")"
+    printf 'timeout 60000\nwait-process setup.exe\nwait-window class=#32770 title=Setup\n%s\nclick text=OK\nwait-exit\n' \
+        "$read_message" >"$SCENARIO_DIR/second.robot"
     run_wine "$BUILD_DIR/robot.exe" "$(scenario_path second.robot)" >"$SCENARIO_DIR/second.out" 2>&1 &
     local robot=$!
     (cd "$second" && exec "${WINE_LOCALE[@]}" wine setup.exe) >"$SCENARIO_DIR/second.program.out" 2>&1 &
@@ -139,6 +181,7 @@ UNDO_OWN_DIFFERENCES=(
     '^reg user \[Software\\\\Wine\\\\MenuFiles\]=winemenubuilder is disabled; Wine notes nothing'
     '^(file|bytes [0-9a-f]+) \./windows/wininit\.bak( |$)=a Windows 98 restart keeps the wininit.ini it carried out as wininit.bak'
     '^dir \./windows/temp/Undo-[0-9A-F]{16}$=Windows 98 deletes only files at a restart; the next start of setup removes the empty journal folder'
+    '^(dir|file|bytes [0-9a-f]+) \./Other(/old\.txt)?( |$)=the files of another program, made after the first snapshot, with its replacement at the restart done'
 )
 
 # The comparison follows a restart: a restart replacement that the undo
@@ -148,6 +191,9 @@ verify_undo_case() {
     end_prefix "$WINEPREFIX"
     [ "$UNDO_STOP" = killed ] && start_again_after_kill
     simulate_restart
+    if [ "$UNDO_MACHINE $UNDO_STOP" = "earlier disk-abort" ]; then
+        [ "$(cat "$WINEPREFIX/drive_c/Other/old.txt")" = new ] || fail "the undo withdrew another program's restart move"
+    fi
     SNAPSHOT_BYTES=1 snapshot_prefix "$SCENARIO_DIR/after.snapshot"
     compare_snapshots "$SCENARIO_DIR/before.snapshot" "$SCENARIO_DIR/after.snapshot" "${WINE_OWN_DIFFERENCES[@]}" "${UNDO_OWN_DIFFERENCES[@]}" \
         >"$SCENARIO_DIR/comparison.txt" || fail "not undone: $(grep RESIDUE "$SCENARIO_DIR/comparison.txt" | head -n 8)"

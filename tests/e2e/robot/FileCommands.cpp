@@ -39,7 +39,12 @@ bool WaitFileCommand(Session& session, const RobotCommand& command, std::string&
         return false;
     }
     const std::string& path = command.Words[0];
-    if (!PollUntil(session.TimeoutMs, [&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; })) {
+    // A search, so that a name with wildcards waits for any match.
+    const auto found = [&] {
+        WIN32_FIND_DATAA data;
+        return static_cast<bool>(FindHandle(FindFirstFileA(path.c_str(), &data)));
+    };
+    if (!PollUntil(session.TimeoutMs, found)) {
         error = path + " did not appear";
         return false;
     }
@@ -60,6 +65,22 @@ bool HoldFileCommand(Session&, const RobotCommand& command, std::string& error) 
     }
     HeldFiles().push_back(std::move(file));
     Report("held file=" + QuoteText(command.Words[0]));
+    return true;
+}
+
+bool RestartMoveCommand(Session&, const RobotCommand& command, std::string& error) {
+    if (command.Words.size() != 2) {
+        error = "name the file and the file it replaces";
+        return false;
+    }
+    // Another program's replacement at the restart, asked for as any
+    // program would.
+    if (!MoveFileExA(command.Words[0].c_str(), command.Words[1].c_str(),
+                     MOVEFILE_DELAY_UNTIL_REBOOT | MOVEFILE_REPLACE_EXISTING)) {
+        error = "cannot schedule, error " + std::to_string(GetLastError());
+        return false;
+    }
+    Report("restart move from=" + QuoteText(command.Words[0]) + " to=" + QuoteText(command.Words[1]));
     return true;
 }
 

@@ -48,6 +48,7 @@ const NamedCommand kCommands[] = {
     {"move-file", MoveFileCommand},
     {"hold-file", HoldFileCommand},
     {"load-library", LoadLibraryCommand},
+    {"restart-move", RestartMoveCommand},
     {"move-window", MoveWindowCommand},
 };
 

@@ -59,6 +59,7 @@ bool SpecialFolderCommand(Session&, const RobotCommand&, std::string&);
 bool MoveFileCommand(Session&, const RobotCommand&, std::string&);
 bool HoldFileCommand(Session&, const RobotCommand&, std::string&);
 bool LoadLibraryCommand(Session&, const RobotCommand&, std::string&);
+bool RestartMoveCommand(Session&, const RobotCommand&, std::string&);
 
 // Moves the current window (MoveWindowCommand.cpp).
 bool MoveWindowCommand(Session&, const RobotCommand&, std::string&);
