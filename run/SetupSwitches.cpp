@@ -56,6 +56,31 @@ bool IsFullPath(const std::string& path) {
     return drive || unc;
 }
 
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// A destination folder as the administrator means it: a full path, not one
+// of the "\\?\" and "\\.\" forms that hand the text to the system
+// unchecked, and no name ending in a blank or a dot, which the system would
+// silently drop (so "C:\Apps\Demo." would install into C:\Apps\Demo).
+bool IsAcceptableDirectory(const std::string& path) {
+    if (!IsFullPath(path))
+        return false;
+    if (path.size() >= 4 && IsSeparator(path[0]) && IsSeparator(path[1]) && (path[2] == '?' || path[2] == '.') &&
+        IsSeparator(path[3]))
+        return false;
+    size_t start = 0;
+    while (start < path.size()) {
+        size_t end = start;
+        while (end < path.size() && !IsSeparator(path[end]))
+            ++end;
+        const std::string name = path.substr(start, end - start);
+        if (!name.empty() && name != "." && name != ".." && (name.back() == ' ' || name.back() == '.'))
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
 std::vector<std::string> SplitAtCommas(const std::string& list) {
     std::vector<std::string> names;
     size_t start = 0;
@@ -80,7 +105,7 @@ bool Apply(SwitchId id, const std::optional<std::string>& value, RunSwitches& sw
         switches.Mode = RunMode::VerySilent;
         return true;
     case SwitchId::Dir:
-        if (!IsFullPath(*value))
+        if (!IsAcceptableDirectory(*value))
             return false;
         switches.Directory = value->back() == '\\' ? *value : *value + "\\";
         return true;
@@ -139,6 +164,19 @@ SwitchReading ReadSwitches(const std::vector<std::string>& arguments, SwitchSet 
         if (!ReadOne(argument, set, reading.Switches) && reading.Refused.empty())
             reading.Refused = argument.empty() ? "\"\"" : argument;
     return reading;
+}
+
+std::vector<std::string> WithFullLogPath(const std::vector<std::string>& arguments,
+                                         const std::function<std::string(const std::string&)>& fullPathOf) {
+    std::vector<std::string> result;
+    for (const std::string& argument : arguments) {
+        RunSwitches one;
+        if (ReadOne(argument, SwitchSet::Setup, one) && one.Log == LogTarget::File)
+            result.push_back("/LOG=" + fullPathOf(one.LogFile));
+        else
+            result.push_back(argument);
+    }
+    return result;
 }
 
 LogTarget EffectiveLogTarget(const RunSwitches& switches) {

@@ -3,6 +3,7 @@
 // regard to case, start with '/' or '-', and a value follows '='. Quotes may
 // stand anywhere in an argument; they only group and are dropped.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,7 +24,9 @@ struct RunSwitches {
     RunMode Mode = RunMode::Interactive;
     LogTarget Log = LogTarget::None;
     std::string LogFile;
-    std::optional<std::string> Directory; // a full path, ending in a backslash
+    // A full path, ending in a backslash; never a "\\?\" or "\\.\" path
+    // nor one with a name ending in a blank or a dot.
+    std::optional<std::string> Directory;
     std::optional<std::string> Group;
     bool NoIcons = false;
     std::optional<std::vector<std::string>> Sections;
@@ -41,6 +44,13 @@ struct SwitchReading {
 
 // arguments excludes the program's own name.
 SwitchReading ReadSwitches(const std::vector<std::string>& arguments, SwitchSet set);
+
+// The arguments with the file of a /LOG= switch made full by fullPathOf;
+// every other argument as it was. A program that starts another one in
+// another folder passes the log on this way, so that a relative name still
+// means the folder the command was started in.
+std::vector<std::string> WithFullLogPath(const std::vector<std::string>& arguments,
+                                         const std::function<std::string(const std::string&)>& fullPathOf);
 
 // The text of the /? message box.
 std::string UsageText(SwitchSet set);

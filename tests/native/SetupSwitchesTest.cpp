@@ -60,6 +60,9 @@ TEST(SetupSwitches, RefusesAnythingElseAndKeepsTheRest) {
         {"/VERYSILNET"}, {"install"}, {"/"}, {""}, {"SILENT"}, {"/SILENT=1"}, {"/DIR"}, {"/DIR="},
         {"/DIR=relative\\path"}, {"/DIR=C:"}, {"/DIR=\\\\"}, {"/GROUP="}, {"/LOG="}, {"/NOICONS=yes"},
         {"/QUIET", "/SECTION=Main"}, {"//SILENT"},
+        // Forms that reach the system unchecked, and names the system would shorten.
+        {"/DIR=\\\\?\\C:\\Apps"}, {"/DIR=\\\\.\\C:\\Apps"}, {"/DIR=//?/C:/Apps"}, {"/DIR=C:\\Apps\\Demo."},
+        {"/DIR=C:\\Apps\\Demo \\"}, {"/DIR=C:\\Apps. \\Demo"}, {"/DIR=C:\\Apps\\..."},
     };
     for (const auto& arguments : refused)
         EXPECT_FALSE(ReadSwitches(arguments, SwitchSet::Setup).Accepted()) << arguments.back();
@@ -69,6 +72,10 @@ TEST(SetupSwitches, RefusesAnythingElseAndKeepsTheRest) {
     EXPECT_EQ(reading.Switches.Mode, RunMode::VerySilent);
     EXPECT_EQ(reading.Switches.LogFile, "x.txt");
     EXPECT_EQ(ReadSwitches({""}, SwitchSet::Setup).Refused, "\"\"");
+
+    // Dots inside a name, and "." and ".." components, mean what they say.
+    for (const char* meant : {"/DIR=C:\\Apps\\..\\Games", "/DIR=C:\\v1.2\\.\\x", "/DIR=\\\\srv.lan\\share"})
+        EXPECT_TRUE(ReadSwitches({meant}, SwitchSet::Setup).Accepted()) << meant;
 
     // The uninstaller takes only the mode and the log.
     for (const char* setupOnly : {"/DIR=C:\\A", "/GROUP=G", "/NOICONS", "/SECTIONS=A"})
