@@ -7,7 +7,7 @@ ExitCode ExitCodeOfRun(RunMode mode, const RunEnd& end) {
         return ExitBadCommandLine;
     if (end.Cancelled)
         return ExitCancelled;
-    if (end.Failed)
+    if (end.Failed || end.FileNotInstalled || end.NoUninstallLog)
         return ExitFailed;
     return end.RestartNeeded ? ExitRestartNeeded : ExitNormal;
 }

@@ -35,3 +35,11 @@ std::string RunLogLine(const LogTime& time, const std::string& event) {
 std::string DefaultRunLogName(const LogTime& date, int number) {
     return "Tarvane Setup Log " + Date(date) + " #" + Digits(number, 3) + ".txt";
 }
+
+std::string ResultCodeText(uint32_t code) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string text = "0x";
+    for (int shift = 28; shift >= 0; shift -= 4)
+        text += kDigits[(code >> shift) & 0xF];
+    return text;
+}

@@ -101,6 +101,15 @@ TEST(ExitCodes, InteractiveStaysZeroSilentTellsWhatHappened) {
     EXPECT_EQ(ExitCodeOfRun(RunMode::Silent, RunEnd{true, true, true}), 1602);
     EXPECT_EQ(ExitCodeOfRun(RunMode::VerySilent, RunEnd{false, true, true}), 1603);
     EXPECT_EQ(ExitCodeOfRun(RunMode::VerySilent, RunEnd{true, true, true, true}), 1639);
+    RunEnd missingFile;
+    missingFile.RestartNeeded = true;
+    missingFile.FileNotInstalled = true;
+    EXPECT_EQ(ExitCodeOfRun(RunMode::VerySilent, missingFile), 1603);
+    EXPECT_EQ(ExitCodeOfRun(RunMode::Interactive, missingFile), ExitNormal);
+    RunEnd noLog;
+    noLog.NoUninstallLog = true;
+    EXPECT_EQ(ExitCodeOfRun(RunMode::Silent, noLog), 1603);
+    EXPECT_EQ(ExitCodeOfRun(RunMode::Interactive, noLog), ExitNormal);
 }
 
 TEST(RunLogText, LinesNamesAndResultBits) {
@@ -109,6 +118,8 @@ TEST(RunLogText, LinesNamesAndResultBits) {
     EXPECT_EQ(RunLogLine(time, "a\r\nb\nc\r"), "2026-03-07 09:05:04.012  a / b / c / \r\n");
     EXPECT_EQ(DefaultRunLogName(time, 1), "Tarvane Setup Log 2026-03-07 #001.txt");
     EXPECT_EQ(DefaultRunLogName(time, 1234), "Tarvane Setup Log 2026-03-07 #1234.txt");
+    EXPECT_EQ(ResultCodeText(0x80004005u), "0x80004005");
+    EXPECT_EQ(ResultCodeText(1), "0x00000001");
     EXPECT_EQ(VerInstallBitNames(0), "0");
     EXPECT_EQ(VerInstallBitNames(0x6), "VIF_MISMATCH|VIF_SRCOLD");
     EXPECT_EQ(VerInstallBitNames(0x1201), "VIF_TEMPFILE|VIF_ACCESSVIOLATION|VIF_CANNOTDELETE");
