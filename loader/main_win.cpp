@@ -22,7 +22,8 @@
 
 namespace {
 
-// "Fatal error during installation", as an installer reports it.
+// "Fatal error during installation", as an installer reports it (and as the
+// log line below says).
 constexpr int kLoaderFailed = 1603;
 // Room for each file's last cluster and the folder entries.
 constexpr uint64_t kSlackPerFile = 4096;
@@ -42,7 +43,7 @@ void LogFailure(const RunSwitches& switches, const std::string& text) {
         break;
     }
     log.Write("Bundle " + ProgramPath() + ": " + text);
-    log.Write("End: failed, exit code " + std::to_string(kLoaderFailed) + " (failed)");
+    log.Write("End: failed, exit code 1603 (failed)");
 }
 
 struct Loader {

@@ -1,11 +1,14 @@
 #include "run/RunLogText.h"
 
-#include <cstdio>
-
 namespace {
+// Without the C library's formatting, which the small bundle loader does
+// not link. Values are never negative.
 std::string Digits(int value, int width) {
-    char text[16];
-    std::snprintf(text, sizeof(text), "%0*d", width, value);
+    std::string text;
+    for (unsigned rest = static_cast<unsigned>(value); rest != 0 || text.empty(); rest /= 10)
+        text.insert(text.begin(), static_cast<char>('0' + rest % 10));
+    if (static_cast<int>(text.size()) < width)
+        text.insert(0, static_cast<size_t>(width) - text.size(), '0');
     return text;
 }
 

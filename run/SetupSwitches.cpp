@@ -167,7 +167,7 @@ SwitchReading ReadSwitches(const std::vector<std::string>& arguments, SwitchSet 
 }
 
 std::vector<std::string> WithFullLogPath(const std::vector<std::string>& arguments,
-                                         const std::function<std::string(const std::string&)>& fullPathOf) {
+                                         std::string (*fullPathOf)(const std::string&)) {
     std::vector<std::string> result;
     for (const std::string& argument : arguments) {
         RunSwitches one;
@@ -183,25 +183,4 @@ LogTarget EffectiveLogTarget(const RunSwitches& switches) {
     if (switches.Log == LogTarget::None && switches.Mode != RunMode::Interactive)
         return LogTarget::DefaultName;
     return switches.Log;
-}
-
-std::string UsageText(SwitchSet set) {
-    std::string text =
-        "Switches (case does not matter, '-' may stand for '/'):\n\n"
-        "/SILENT or /PASSIVE\tno questions; the background and the progress are shown\n"
-        "/VERYSILENT or /QUIET\tnothing is shown at all\n"
-        "/LOG\t\ta new log in the temporary folder\n"
-        "/LOG=file\t\tthe log in this file\n";
-    if (set == SwitchSet::Setup)
-        text += "/DIR=path\t\tthe destination directory (a full path)\n"
-                "/GROUP=name\tthe program group\n"
-                "/NOICONS\t\tno program group and no shortcuts\n"
-                "/SECTIONS=a,b\tthe sections to install\n";
-    text += "/NORESTART, /SUPPRESSMSGBOXES, /SP-\taccepted, change nothing\n\n";
-    text += set == SwitchSet::Setup
-                ? "Exit codes: 0 done, 1602 cancelled, 1603 failed, 1618 another setup is running, "
-                  "1622 the log cannot be written, 1639 bad command line, 3010 done, restart needed."
-                : "Exit codes: 0 removed, 1 cancelled, 2 refused or failed, 1622 the log cannot be written, "
-                  "1639 bad command line, 3010 removed, restart needed.";
-    return text;
 }

@@ -3,7 +3,6 @@
 // regard to case, start with '/' or '-', and a value follows '='. Quotes may
 // stand anywhere in an argument; they only group and are dropped.
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,7 +49,7 @@ SwitchReading ReadSwitches(const std::vector<std::string>& arguments, SwitchSet 
 // another folder passes the log on this way, so that a relative name still
 // means the folder the command was started in.
 std::vector<std::string> WithFullLogPath(const std::vector<std::string>& arguments,
-                                         const std::function<std::string(const std::string&)>& fullPathOf);
+                                         std::string (*fullPathOf)(const std::string&));
 
 // The text of the /? message box.
 std::string UsageText(SwitchSet set);
