@@ -8,6 +8,7 @@
 
 #include "install/VerInstallCalls_win.h"
 #include "install/VersionInfo_win.h"
+#include "rollback/NewFolders_win.h"
 #include "rollback/OpenRuns_win.h"
 #include "rollback/RegistryState_win.h"
 #include "rollback/RunJournal_win.h"
@@ -106,6 +107,34 @@ TEST(RunJournal, AStoppedRunIsPutBackAndASecondUndoFindsNothingToDo) {
     RemoveEmptyKeys(HKEY_LOCAL_MACHINE, key, "Software");
     PutRegistryValue(HKEY_LOCAL_MACHINE, key, "Count", std::nullopt);
     RemoveEmptyKeys(HKEY_LOCAL_MACHINE, key, "Software");
+}
+
+// A destination three new levels deep is made whole and undone whole; a
+// file written through ".." out of a folder the run made is outside it and
+// is undone by its own record, while a folder that was there stays.
+TEST(RunJournal, NewLevelsAreMadeAndUndoneAndDotDotLeavesTheMadeFolder) {
+    ScratchDirectory directory;
+    const std::string existing = directory.PathOf("Apps");
+    const std::string deep = existing + "\\Maker\\Product\\";
+    const std::string beside = directory.PathOf("Common");
+    const std::string throughDotDot = deep + "..\\..\\..\\Common\\x.dll";
+    ASSERT_TRUE(CreateDirectoryA(existing.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(beside.c_str(), nullptr));
+
+    ASSERT_TRUE(OpenRunJournal());
+    ASSERT_TRUE(MakeFolderWhole(deep + "sub\\deeper"));
+    EXPECT_TRUE(FileExists(deep + "sub\\deeper"));
+    EXPECT_TRUE(MakeFolderWhole(deep)); // there already: nothing more to do
+    JournalFile(throughDotDot, FileChange::Replaced);
+    ASSERT_TRUE(WriteTextFile(throughDotDot, "outside"));
+
+    EXPECT_TRUE(UndoOpenRun().Problems.empty());
+    EXPECT_FALSE(FileExists(existing + "\\Maker"));
+    EXPECT_TRUE(FileExists(existing)) << "a folder that was there before stays";
+    EXPECT_FALSE(FileExists(beside + "\\x.dll")) << "the file outside the made folders is undone by its own record";
+    EXPECT_TRUE(FileExists(beside));
+    RemoveDirectoryA(existing.c_str());
+    RemoveDirectoryA(beside.c_str());
 }
 
 } // namespace

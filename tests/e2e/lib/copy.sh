@@ -333,3 +333,12 @@ check text="I accept the license terms" 1
 walk "$(scenario_path walk)"
 ROBOT
 }
+
+# hold_unreadable FILE NAME: the robot holds FILE (a Unix path) open without
+# sharing until the prefix ends: it exists but cannot be read, as a source on
+# a disk that is not inserted. Its output goes to NAME.out.
+hold_unreadable() {
+    run_wine "$BUILD_DIR/robot.exe" -e "hold-file $(robot_word "$(windows_path "$1")")" \
+        -e 'timeout 600000' -e 'wait-process never.exe' >"$SCENARIO_DIR/$2.out" 2>&1 &
+    wait_until 30 grep -qs '^held file' "$SCENARIO_DIR/$2.out" || fail "$1 was not held"
+}

@@ -20,10 +20,7 @@ verify() {
     mkdir -p "$medium2/disk2"
     printf 'on disk 2' >"$medium2/disk2/later.txt"
     cp "$BUILD_DIR/setup.exe" "$medium2/"
-    # Held without sharing: it exists but cannot be read, as on a disk not inserted.
-    run_wine "$BUILD_DIR/robot.exe" -e "hold-file $(robot_word "$(windows_path "$medium2/disk2/later.txt")")" \
-        -e 'timeout 600000' -e 'wait-process never.exe' >"$SCENARIO_DIR/holder2.out" 2>&1 &
-    wait_until 30 grep -qs '^held file' "$SCENARIO_DIR/holder2.out" || fail "the source was not held"
+    hold_unreadable "$medium2/disk2/later.txt" holder2
     printf 'SetAppName("Disks")\nCreateSection("Main", "1", "0", "")\nAddFile("[SP]\\disk2\\later.txt", "[DP]", "Main", "0", "2", "0", "0", "0", "0", "")\nShowCopy()\n' \
         >"$medium2/SetupScript.ini"
     (cd "$medium2" && run_wine setup.exe /SILENT '/LOG=C:\disk.txt' >/dev/null 2>&1)
