@@ -31,9 +31,6 @@ void Win32Platform::RepaintBackground() {
 
 namespace {
 
-// A page result other than 0 ends the run.
-constexpr int kEndRun = -2;
-
 int ShowOrPassPage(PageTemplate page) {
     if (IsSilentRun())
         if (const auto passed = PassPageSilently(page))
@@ -54,7 +51,7 @@ int Win32Platform::RunPage(PageTemplate page) {
     // after it may act as if the application were installed.
     if (result == 0 && QuitConfirmed()) {
         LogEvent("The installation stopped; no further statement of the script runs");
-        return kEndRun;
+        return kPageEndsRun;
     }
     return result;
 }

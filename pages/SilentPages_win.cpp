@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kEndRun = -2;
-
 void ChooseDestination(SetupState& state, const RunSwitches& switches) {
     if (switches.Directory)
         state.Variables.SetLiteral("DP", *switches.Directory);
@@ -96,7 +94,7 @@ std::optional<int> PassPageSilently(PageTemplate page) {
         break;
     case PageTemplate::Sections:
         if (!ChooseSections(state, switches))
-            return kEndRun;
+            return kPageEndsRun;
         break;
     case PageTemplate::ProgramGroup:
         ChooseProgramGroup(state, switches);
