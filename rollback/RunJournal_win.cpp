@@ -151,7 +151,8 @@ void JournalFile(const std::string& path, FileChange change) {
 }
 
 // Each folder made gets its record, also one inside another made folder:
-// the undo then knows every level this run made.
+// the undo then knows every level this run made. Only the outermost ones
+// are kept for the test above, which they answer alone.
 void JournalNewDirectory(const std::string& path) {
     if (!RunJournalOpen() || GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES || !FirstTime("D" + path))
         return;
@@ -160,7 +161,7 @@ void JournalNewDirectory(const std::string& path) {
     record.Path = path;
     Write(record);
     const std::string folder = Comparable(path);
-    if (!folder.empty())
+    if (!folder.empty() && !InsideMadeFolder(path))
         Journal().MadeFolders.push_back(folder);
 }
 
