@@ -43,8 +43,14 @@ size_t RootLength(const std::string& path) {
     const size_t share = path.find('\\', 2);
     if (share == std::string::npos || share + 1 >= path.size() || path[share + 1] == '\\')
         return 0;
-    const size_t end = path.find('\\', share + 1);
-    return end == std::string::npos ? path.size() : end;
+    const size_t end = std::min(path.find('\\', share + 1), path.size());
+    // "\\?\" and "\\.\" are the system's device forms, not shares, and
+    // ".." cannot name a server or a share.
+    const std::string server = path.substr(2, share - 2), name = path.substr(share + 1, end - share - 1);
+    for (const std::string& part : {server, name})
+        if (part == "." || part == ".." || part == "?")
+            return 0;
+    return end;
 }
 
 } // namespace

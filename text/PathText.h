@@ -30,7 +30,8 @@ void CompleteDirectoryDestination(std::string& destination, const std::string& s
 // as '\', doubled separators and "." components are dropped, ".." takes away
 // the component before it but never the drive ("C:") or the share
 // ("\\server\share"), and no separator ends it except a drive's root ("C:\").
-// Empty when the path is not full (relative, or "\\server" without a share).
+// Empty when the path is not full (relative, "\\server" without a share, or
+// a device form such as "\\?\" or "\\.\").
 // Case is kept: folding it is the platform's business.
 std::string NormalizedPath(const std::string& path);
 

@@ -65,6 +65,10 @@ TEST(PathText, NormalizedPathsAndTheirFolders) {
         {"C:drive-relative", ""},
         {"\\\\srv", ""},
         {"\\\\\\x", ""},
+        {"\\\\?\\C:\\x", ""},
+        {"\\\\.\\PhysicalDrive0", ""},
+        {"/\\..\\share\\x", ""},
+        {"\\\\srv\\..\\x", ""},
     };
     for (const auto& [path, normal] : cases)
         EXPECT_EQ(NormalizedPath(path), normal) << path;
