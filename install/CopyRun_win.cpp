@@ -92,10 +92,14 @@ void CreateShortcutOf(SetupState& state, const FileEntry& entry, const std::stri
     if (!ShouldCreateShortcut(state.CreateProgramGroup, entry, installedPath))
         return;
     const std::string link = ShortcutLinkPath(state.Variables.Get("PROGRAMGROUP"), entry.ShortcutName);
-    MakeFolderWhole(SplitAtLastBackslash(link).Directory);
+    const std::string folder = SplitAtLastBackslash(link).Directory;
+    const MadeFolder made = MakeFolderWhole(folder);
     JournalFile(link, FileChange::WrittenInPlace);
     if (CreateShortcut(installedPath, link, entry.ShortcutName) == S_OK)
         state.UninstallLogStream.WriteShortcut(FullPathOf(link)); // a typed group may hold ".."
+    else
+        RemoveEmptyMadeLevels(folder, made.OutermostMade); // no record would ever take it away
+
 }
 
 } // namespace

@@ -67,7 +67,7 @@ void InstallEverything(HWND page) {
     // stops, or is killed, can be undone.
     OpenRunJournal();
     // Every missing level: "C:\Apps\Maker\Product" where C:\Apps is new.
-    if (!MakeFolderWhole(destination))
+    if (!MakeFolderWhole(destination).Exists)
         LogEvent("The destination folder " + destination + " cannot be made");
     OpenUninstallLog(state);
 

@@ -4,5 +4,14 @@
 #pragma once
 #include <string>
 
-// True when the folder exists afterwards (made now or there before).
-bool MakeFolderWhole(const std::string& path);
+struct MadeFolder {
+    bool Exists = false;        // the folder is there afterwards (made now or before)
+    std::string OutermostMade;  // the highest level made now; empty when none was
+};
+
+MadeFolder MakeFolderWhole(const std::string& path);
+
+// Takes away again, deepest first, the levels from path up to outermostMade
+// that are empty: a folder made for something that then failed (a shortcut
+// that could not be saved) does not stay behind empty.
+void RemoveEmptyMadeLevels(const std::string& path, const std::string& outermostMade);

@@ -122,9 +122,25 @@ TEST(RunJournal, NewLevelsAreMadeAndUndoneAndDotDotLeavesTheMadeFolder) {
     ASSERT_TRUE(CreateDirectoryA(beside.c_str(), nullptr));
 
     ASSERT_TRUE(OpenRunJournal());
-    ASSERT_TRUE(MakeFolderWhole(deep + "sub\\deeper"));
+    const MadeFolder made = MakeFolderWhole(deep + "sub\\deeper");
+    ASSERT_TRUE(made.Exists);
+    EXPECT_EQ(made.OutermostMade, existing + "\\Maker");
     EXPECT_TRUE(FileExists(deep + "sub\\deeper"));
-    EXPECT_TRUE(MakeFolderWhole(deep)); // there already: nothing more to do
+    const MadeFolder again = MakeFolderWhole(deep); // there already: nothing more to do
+    EXPECT_TRUE(again.Exists);
+    EXPECT_TRUE(again.OutermostMade.empty());
+
+    // A group made for a shortcut that then failed goes again, up to the
+    // level made, while a level holding something stays.
+    const std::string group = beside + "\\Group\\Sub";
+    const MadeFolder groupMade = MakeFolderWhole(group);
+    ASSERT_TRUE(groupMade.Exists);
+    RemoveEmptyMadeLevels(group, groupMade.OutermostMade);
+    EXPECT_FALSE(FileExists(beside + "\\Group"));
+    EXPECT_TRUE(FileExists(beside));
+    RemoveEmptyMadeLevels(deep + "sub\\deeper", deep + "sub");
+    EXPECT_FALSE(FileExists(deep + "sub"));
+    EXPECT_TRUE(FileExists(deep)) << "above the level named";
     JournalFile(throughDotDot, FileChange::Replaced);
     ASSERT_TRUE(WriteTextFile(throughDotDot, "outside"));
 
