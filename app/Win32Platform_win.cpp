@@ -5,6 +5,7 @@
 #include "script/Commands.h"
 #include "uninstall/EarlierInstallation_win.h"
 #include "windows/FindFiles_win.h"
+#include "windows/QuitSetup_win.h"
 #include "wizard/ProcessState_win.h"
 #include "windows/Unattended_win.h"
 
@@ -29,7 +30,9 @@ void Win32Platform::RepaintBackground() {
     RedrawWindow(AsHwnd(TheState().MainWindow), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-int Win32Platform::RunPage(PageTemplate page) {
+namespace {
+
+int ShowOrPassPage(PageTemplate page) {
     if (IsSilentRun())
         if (const auto passed = PassPageSilently(page))
             return *passed;
@@ -39,6 +42,19 @@ int Win32Platform::RunPage(PageTemplate page) {
     if (result == 0)
         LogPageChoice(page, "");
     return static_cast<int>(result);
+}
+
+} // namespace
+
+int Win32Platform::RunPage(PageTemplate page) {
+    const int result = ShowOrPassPage(page);
+    // A copy run that stopped has been undone: in every mode, no statement
+    // after it may act as if the application were installed.
+    if (result == 0 && QuitConfirmed()) {
+        LogEvent("The installation stopped; no further statement of the script runs");
+        return kPageEndsRun;
+    }
+    return result;
 }
 
 void Win32Platform::EnumerateFiles(const std::string& pattern,

@@ -12,6 +12,7 @@
 #include "install/Shortcut_win.h"
 #include "install/SourcePieces_win.h"
 #include "resources/resource.h"
+#include "rollback/NewFolders_win.h"
 #include "rollback/RunJournal_win.h"
 #include "wizard/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
@@ -20,13 +21,13 @@
 
 namespace {
 
-// A bare group name lies below the user's Programs folder.
+// A bare group name lies below the user's Programs folder. The folder
+// itself is made with the first shortcut that goes into it: a setup
+// without shortcuts leaves no empty group in the Start menu.
 void PrepareProgramGroup(SetupState& state) {
     std::string& group = state.Variables.Get("PROGRAMGROUP");
     if (IsBareGroupName(group))
         group = SpecialFolderPath(AsHwnd(state.MainWindow), CSIDL_PROGRAMS) + "\\" + group;
-    JournalNewDirectory(group);
-    CreateDirectoryA(group.c_str(), nullptr);
 }
 
 // The bar of the current section's files. The control repaints at once on
@@ -91,9 +92,14 @@ void CreateShortcutOf(SetupState& state, const FileEntry& entry, const std::stri
     if (!ShouldCreateShortcut(state.CreateProgramGroup, entry, installedPath))
         return;
     const std::string link = ShortcutLinkPath(state.Variables.Get("PROGRAMGROUP"), entry.ShortcutName);
+    const std::string folder = SplitAtLastBackslash(link).Directory;
+    const MadeFolder made = MakeFolderWhole(folder);
     JournalFile(link, FileChange::WrittenInPlace);
     if (CreateShortcut(installedPath, link, entry.ShortcutName) == S_OK)
         state.UninstallLogStream.WriteShortcut(FullPathOf(link)); // a typed group may hold ".."
+    else
+        RemoveEmptyMadeLevels(folder, made.OutermostMade); // no record would ever take it away
+
 }
 
 } // namespace

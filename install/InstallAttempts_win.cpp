@@ -39,6 +39,8 @@ InstallVerdict InstallUntilSettled(InstallFileRequest request, const std::string
             // conflict has not installed the file, and asking again would
             // not change that.
             if (request.Flags & VIFF_FORCEINSTALL) {
+                NoteFileNotInstalled(request.DestinationDirectory + "\\" + request.DestinationName,
+                                     "the forced installation still reports " + VerInstallBitNames(answer.Result));
                 DiscardCopies(request, answer);
                 return InstallVerdict::Skip;
             }

@@ -9,6 +9,7 @@
 #include "install/RestartReplace_win.h"
 #include "install/SharedFileRecord_win.h"
 #include "install/ShortForms_win.h"
+#include "rollback/NewFolders_win.h"
 #include "rollback/RunJournal_win.h"
 #include "wizard/ProcessState_win.h"
 #include "windows/SystemPaths_win.h"
@@ -130,8 +131,7 @@ RunFlow InstallNonSharedFile(const PreparedPaths& paths, InstallPrompts& prompts
     std::string target = paths.Destination;
     CollapseBackslashes(target);
     const PathSplit longForm = SplitAtLastBackslash(target);
-    JournalNewDirectory(longForm.Directory);
-    CreateDirectoryA(longForm.Directory.c_str(), nullptr);
+    MakeFolderWhole(longForm.Directory);
     state.CurrentDestPath = target;
     if (Exists(target) && !state.OverwriteAll) {
         switch (AskOverwrite()) {

@@ -81,19 +81,23 @@ RestartReplacement ReplaceFileAtRestart(const std::string& sourcePath, const std
                          const std::string& sourceName) {
     const auto newFile = ReadVersionInfo(sourcePath);
     const auto fileInUse = ReadVersionInfo(destinationPath);
-    if (!newFile || !fileInUse)
+    if (!newFile || !fileInUse) {
+        NoteFileNotInstalled(destinationPath, "in use, and without version information it is not replaced at the restart");
         return RestartReplacement::NoVersionInfo;
+    }
     // Major and minor only: a new build of the same version still replaces.
     if (static_cast<int32_t>(newFile->FileVersionMS) < static_cast<int32_t>(fileInUse->FileVersionMS))
         return RestartReplacement::Handled;
 
     const std::string copyPath = CopyToFreeTemporaryName(sourcePath, sourceName);
     if (copyPath.empty()) {
+        NoteFileNotInstalled(destinationPath, "in use, and its replacement could not be copied for the restart");
         TellUser("Failed to copy file", "Error");
         return RestartReplacement::Handled;
     }
     // A copy that nothing will move is of no use to anyone.
     if (!ScheduleReplacement(copyPath, destinationPath)) {
+        NoteFileNotInstalled(destinationPath, "in use, and its replacement could not be scheduled for the restart");
         DeleteFileA(copyPath.c_str());
         return RestartReplacement::Handled;
     }

@@ -1,6 +1,7 @@
 #include "install/SharedFileRecord_win.h"
 
 #include "rollback/RunJournal_win.h"
+#include "run/RunLogText.h"
 #include "uninstall/SharedCount_win.h"
 #include "windows/Handles_win.h"
 #include "windows/ProcAddress_win.h"
@@ -28,8 +29,12 @@ void RecordAndRegisterSharedFile(const std::string& directory, const std::string
     const auto registerServer = ProcAddress<RegisterServerFunction>(library.get(), "DllRegisterServer");
     if (registerServer)
         JournalLibraryRegistration(path, existedBefore);
-    if (registerServer && registerServer() != S_OK)
+    const HRESULT registration = registerServer ? registerServer() : S_OK;
+    if (registration != S_OK) {
+        LogEvent("Self-registration of " + path + " failed: DllRegisterServer returned " +
+                 ResultCodeText(static_cast<uint32_t>(registration)));
         AskUser(AsHwnd(state.CurrentPage), "Registration of " + path + " failed, setup will continue.",
                 "Server registration", MB_OK | MB_ICONERROR, IDOK);
+    }
     state.UninstallLogStream.WriteSelfRegistration(registerServer != nullptr);
 }

@@ -4,36 +4,63 @@
 // own command line, removes the folder and ends with setup.exe's exit code.
 #include <windows.h>
 
+#include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include "loader/FolderSink_win.h"
-#include "loader/LoaderCommandLine.h"
 #include "loader/LoaderTexts.h"
 #include "loader/OwnFileSource_win.h"
 #include "loader/UnpackProgress_win.h"
+#include "run/ArgumentQuoting.h"
+#include "run/SetupSwitches.h"
 #include "windows/PrivateFolder_win.h"
 #include "windows/ProcAddress_win.h"
+#include "windows/RunLog_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
 
 namespace {
 
-// "Fatal error during installation", as an installer reports it.
+// "Fatal error during installation", as an installer reports it (and as the
+// log line below says).
 constexpr int kLoaderFailed = 1603;
 // Room for each file's last cluster and the folder entries.
 constexpr uint64_t kSlackPerFile = 4096;
 
+// The failure in the run log the switches ask for (a silent mode always
+// has one), as setup.exe would have written it.
+void LogFailure(const RunSwitches& switches, const std::string& text) {
+    RunLogFile log;
+    switch (EffectiveLogTarget(switches)) {
+    case LogTarget::None:
+        return;
+    case LogTarget::DefaultName:
+        log.OpenNew();
+        break;
+    case LogTarget::File:
+        log.OpenNamed(FullPathOf(switches.LogFile));
+        break;
+    }
+    log.Write("Bundle " + ProgramPath() + ": " + text);
+    log.Write("End: failed, exit code 1603 (failed)");
+}
+
 struct Loader {
     HINSTANCE Instance;
-    std::string Tail;
-    Quietness Quiet;
+    // As the C runtime split them, which is how setup.exe will split them.
+    std::vector<std::string> Arguments;
+    // Read by setup.exe's own reader: the loader needs the mode and the log.
+    RunSwitches Switches;
     // One window for checking and unpacking; it goes before a message box
     // and before setup.exe starts.
     std::optional<UnpackProgress> Progress;
 
+    // In a silent mode nothing waits for an answer.
     int Fail(const std::string& text) {
         Progress.reset();
-        if (Quiet == Quietness::Normal)
+        LogFailure(Switches, text);
+        if (Switches.Mode == RunMode::Interactive)
             MessageBoxA(nullptr, text.c_str(), kLoaderCaption, MB_OK | MB_ICONERROR);
         return kLoaderFailed;
     }
@@ -47,10 +74,12 @@ uint64_t UnpackedSize(const CheckedPayload& payload) {
 }
 
 // Starts setup.exe in the folder with the loader's own arguments and waits
-// for it; nothing when it cannot be started.
-bool RunSetup(const std::string& folder, const std::string& tail, DWORD& exitCode) {
+// for it; nothing when it cannot be started. Each argument is quoted so that
+// setup.exe's runtime splits them as the loader's did; a relative log file
+// is made full here, where the command was started.
+bool RunSetup(const std::string& folder, const std::vector<std::string>& arguments, DWORD& exitCode) {
     const std::string program = folder + "\\setup.exe";
-    std::string commandLine = "\"" + program + "\"" + (tail.empty() ? "" : " " + tail);
+    std::string commandLine = CommandLineOf(program, WithFullLogPath(arguments, FullPathOf));
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
@@ -67,7 +96,7 @@ int Run(Loader& loader) {
     if (!source)
         return loader.Fail(DamagedText(PayloadProblem::Truncated));
     std::optional<UnpackProgress>& progress = loader.Progress;
-    progress.emplace(loader.Instance, loader.Quiet != Quietness::VerySilent);
+    progress.emplace(loader.Instance, loader.Switches.Mode != RunMode::VerySilent);
     progress->Stage("Checking the setup files...", source.Size());
     const auto update = [&progress](uint64_t done) { progress->Update(done); };
     const Checked<CheckedPayload> payload = CheckPayload(source, update);
@@ -101,7 +130,7 @@ int Run(Loader& loader) {
         failure = DamagedText(PayloadProblem::DataDamaged);
     else if (outcome == UnpackOutcome::SinkFailed)
         failure = "Setup cannot write its files to " + folder + ".";
-    else if (!RunSetup(folder, loader.Tail, exitCode))
+    else if (!RunSetup(folder, loader.Arguments, exitCode))
         failure = "Setup cannot start " + folder + "\\setup.exe.";
     RemoveFolderTree(folder, Leftovers::RemoveAtRestart);
     return failure.empty() ? static_cast<int>(exitCode) : loader.Fail(failure);
@@ -111,7 +140,10 @@ int Run(Loader& loader) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     RestrictLibrarySearch();
-    const std::string tail = CommandTail(GetCommandLineA());
-    Loader loader{instance, tail, QuietnessOf(tail), std::nullopt};
+    Loader loader{instance, {}, {}, std::nullopt};
+    for (int index = 1; index < __argc; ++index)
+        loader.Arguments.emplace_back(__argv[index]);
+    // A refused argument is setup.exe's to report; the mode is read all the same.
+    loader.Switches = ReadSwitches(loader.Arguments, SwitchSet::Setup).Switches;
     return Run(loader);
 }

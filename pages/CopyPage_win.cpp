@@ -9,6 +9,7 @@
 #include "install/CopyRun_win.h"
 #include "pages/PageHook_win.h"
 #include "resources/resource.h"
+#include "rollback/NewFolders_win.h"
 #include "rollback/RunJournal_win.h"
 #include "rollback/UndoMessage_win.h"
 #include "script/PageNames.h"
@@ -25,6 +26,7 @@
 namespace {
 
 void TellLogWriteFailed() {
+    NoteNoUninstallLog("writing it failed");
     TellUser("Writing the uninstall log failed (the disk may be full). Setup goes on, but uninstall will not "
              "remove every file.",
              "UNEXPECTED ERROR");
@@ -36,6 +38,7 @@ void OpenUninstallLog(SetupState& state, const std::shared_ptr<Sha256Stream>& di
     JournalFile(path, FileChange::WrittenInPlace);
     std::unique_ptr<ByteSink> sink = CreateLogFileSink(path, digest);
     if (!sink) {
+        NoteNoUninstallLog(path + " cannot be created");
         TellUser("UNINSTALL WILL NOT BE AVAILABLE, BECAUSE LOG FILE COULD NOT BE CREATED!", "UNEXPECTED ERROR");
         return;
     }
@@ -80,8 +83,9 @@ void InstallEverything(HWND page) {
     // Every change from here on is journaled first, so that a run that
     // stops, or is killed, can be undone.
     OpenRunJournal();
-    JournalNewDirectory(destination);
-    CreateDirectoryA(destination.c_str(), nullptr);
+    // Every missing level: "C:\Apps\Maker\Product" where C:\Apps is new.
+    if (!MakeFolderWhole(destination).Exists)
+        LogEvent("The destination folder " + destination + " cannot be made");
     const auto digest = std::make_shared<Sha256Stream>();
     OpenUninstallLog(state, digest);
 

@@ -92,7 +92,7 @@ std::optional<int> PassPageSilently(PageTemplate page) {
         break;
     case PageTemplate::Sections:
         if (!ChooseSections(state, switches))
-            return kEndRun;
+            return kPageEndsRun;
         break;
     case PageTemplate::ProgramGroup:
         ChooseProgramGroup(state, switches);

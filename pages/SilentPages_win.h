@@ -5,6 +5,9 @@
 
 #include "script/PageNames.h"
 
+// A page result that ends the run (any result other than 0 does).
+constexpr int kPageEndsRun = -2;
+
 // Returns the page result (0 to go on, non-zero to end the run), or nothing
 // when the page is to be shown as usual: the copy page of /SILENT, with its
 // progress and its Cancel button.

@@ -10,6 +10,7 @@
 #include "rollback/OpenRuns_win.h"
 #include "rollback/RegistryState_win.h"
 #include "windows/FindFiles_win.h"
+#include "text/PathText.h"
 #include "windows/PrivateFolder_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
@@ -21,7 +22,7 @@ struct OpenJournal {
     std::string Folder;
     FileHandle File;
     std::set<std::string> Journaled; // targets with a record: the first keeps the state before the run
-    std::vector<std::string> MadeFolders; // folded, each ending in a backslash
+    std::vector<std::string> MadeFolders; // normalized and folded
     unsigned NextBackup = 1;
     bool WriteFailureTold = false; // a full disk would otherwise ask once per record
 };
@@ -69,12 +70,18 @@ bool FirstTime(const std::string& target) {
     return Journal().Journaled.insert(Folded(target)).second;
 }
 
+// The form in which paths are compared: full, normalized ("C:\Demo\..\x"
+// is C:\x, outside C:\Demo) and folded; empty for a path that is not full.
+std::string Comparable(const std::string& path) {
+    return Folded(NormalizedPath(path));
+}
+
 // Everything inside a folder this run made is the run's own: it has no
 // state before the run to keep, so its record needs no flush.
 bool InsideMadeFolder(const std::string& path) {
-    const std::string folded = Folded(path);
+    const std::string comparable = Comparable(path);
     for (const std::string& folder : Journal().MadeFolders)
-        if (folded.compare(0, folder.size(), folder) == 0)
+        if (IsInsideFolder(comparable, folder))
             return true;
     return false;
 }
@@ -160,17 +167,20 @@ void JournalFile(const std::string& path, FileChange change) {
     Write(record);
 }
 
+// Each folder made gets its record, also one inside another made folder:
+// the undo then knows every level this run made. Only the outermost ones
+// are kept for the test above, which they answer alone.
 void JournalNewDirectory(const std::string& path) {
     if (!RunJournalOpen() || GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES || !FirstTime("D" + path))
         return;
     JournalRecord record;
     record.Kind = RecordKind::DirectoryMade;
     record.Path = path;
-    Write(record, InsideMadeFolder(path) ? Durability::Written : Durability::Flushed);
-    std::string folder = Folded(path);
-    if (folder.empty() || folder.back() != '\\')
-        folder += '\\';
-    Journal().MadeFolders.push_back(folder);
+    const bool inside = InsideMadeFolder(path);
+    Write(record, inside ? Durability::Written : Durability::Flushed);
+    const std::string folder = Comparable(path);
+    if (!folder.empty() && !inside)
+        Journal().MadeFolders.push_back(folder);
 }
 
 void JournalRegistryValue(HKEY root, const std::string& key, const std::string& name) {

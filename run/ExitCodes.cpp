@@ -9,7 +9,7 @@ ExitCode ExitCodeOfRun(RunMode mode, const RunEnd& end) {
         return ExitNewerInstalled;
     if (end.Cancelled)
         return ExitCancelled;
-    if (end.Failed)
+    if (end.Failed || end.FileNotInstalled || end.NoUninstallLog)
         return ExitFailed;
     return end.RestartNeeded ? ExitRestartNeeded : ExitNormal;
 }

@@ -26,10 +26,14 @@ struct RunEnd {
     bool RestartNeeded = false; // a file waits for the restart
     bool BadCommandLine = false; // found only once the script is known (/SECTIONS)
     bool NewerInstalled = false; // a downgrade the command line does not allow
+    bool FileNotInstalled = false; // a file could not be copied and nothing was scheduled for it
+    bool NoUninstallLog = false;   // the uninstall log could not be made or written whole
 };
 
 // The interactive run keeps its exit code 0 whatever happened; the silent
-// modes tell a deployment tool what it needs to know.
+// modes tell a deployment tool what it needs to know: a run that went to its
+// end without a file it was to install, or without the log its removal
+// needs, has failed.
 ExitCode ExitCodeOfRun(RunMode mode, const RunEnd& end);
 
 // The meaning of an exit code in words, for the log's last line.

@@ -1,11 +1,14 @@
 #include "run/RunLogText.h"
 
-#include <cstdio>
-
 namespace {
+// Without the C library's formatting, which the small bundle loader does
+// not link. Values are never negative.
 std::string Digits(int value, int width) {
-    char text[16];
-    std::snprintf(text, sizeof(text), "%0*d", width, value);
+    std::string text;
+    for (unsigned rest = static_cast<unsigned>(value); rest != 0 || text.empty(); rest /= 10)
+        text.insert(text.begin(), static_cast<char>('0' + rest % 10));
+    if (static_cast<int>(text.size()) < width)
+        text.insert(0, static_cast<size_t>(width) - text.size(), '0');
     return text;
 }
 
@@ -34,4 +37,12 @@ std::string RunLogLine(const LogTime& time, const std::string& event) {
 
 std::string DefaultRunLogName(const LogTime& date, int number) {
     return "Tarvane Setup Log " + Date(date) + " #" + Digits(number, 3) + ".txt";
+}
+
+std::string ResultCodeText(uint32_t code) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string text = "0x";
+    for (int shift = 28; shift >= 0; shift -= 4)
+        text += kDigits[(code >> shift) & 0xF];
+    return text;
 }

@@ -15,5 +15,8 @@ std::string RunLogLine(const LogTime& time, const std::string& event);
 // "Tarvane Setup Log YYYY-MM-DD #NNN.txt", the number at least three digits.
 std::string DefaultRunLogName(const LogTime& date, int number);
 
+// A result code as Windows documents it: "0x80004005", eight hex digits.
+std::string ResultCodeText(uint32_t code);
+
 // The programs' version, as their version resources give it.
 extern const char ProgramVersionText[];

@@ -57,6 +57,31 @@ bool IsFullPath(const std::string& path) {
     return drive || unc;
 }
 
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// A destination folder as the administrator means it: a full path, not one
+// of the "\\?\" and "\\.\" forms that hand the text to the system
+// unchecked, and no name ending in a blank or a dot, which the system would
+// silently drop (so "C:\Apps\Demo." would install into C:\Apps\Demo).
+bool IsAcceptableDirectory(const std::string& path) {
+    if (!IsFullPath(path))
+        return false;
+    if (path.size() >= 4 && IsSeparator(path[0]) && IsSeparator(path[1]) && (path[2] == '?' || path[2] == '.') &&
+        IsSeparator(path[3]))
+        return false;
+    size_t start = 0;
+    while (start < path.size()) {
+        size_t end = start;
+        while (end < path.size() && !IsSeparator(path[end]))
+            ++end;
+        const std::string name = path.substr(start, end - start);
+        if (!name.empty() && name != "." && name != ".." && (name.back() == ' ' || name.back() == '.'))
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
 std::vector<std::string> SplitAtCommas(const std::string& list) {
     std::vector<std::string> names;
     size_t start = 0;
@@ -81,7 +106,7 @@ bool Apply(SwitchId id, const std::optional<std::string>& value, RunSwitches& sw
         switches.Mode = RunMode::VerySilent;
         return true;
     case SwitchId::Dir:
-        if (!IsFullPath(*value))
+        if (!IsAcceptableDirectory(*value))
             return false;
         switches.Directory = value->back() == '\\' ? *value : *value + "\\";
         return true;
@@ -145,31 +170,21 @@ SwitchReading ReadSwitches(const std::vector<std::string>& arguments, SwitchSet 
     return reading;
 }
 
+std::vector<std::string> WithFullLogPath(const std::vector<std::string>& arguments,
+                                         std::string (*fullPathOf)(const std::string&)) {
+    std::vector<std::string> result;
+    for (const std::string& argument : arguments) {
+        RunSwitches one;
+        if (ReadOne(argument, SwitchSet::Setup, one) && one.Log == LogTarget::File)
+            result.push_back("/LOG=" + fullPathOf(one.LogFile));
+        else
+            result.push_back(argument);
+    }
+    return result;
+}
+
 LogTarget EffectiveLogTarget(const RunSwitches& switches) {
     if (switches.Log == LogTarget::None && switches.Mode != RunMode::Interactive)
         return LogTarget::DefaultName;
     return switches.Log;
-}
-
-std::string UsageText(SwitchSet set) {
-    std::string text =
-        "Switches (case does not matter, '-' may stand for '/'):\n\n"
-        "/SILENT or /PASSIVE\tno questions; the background and the progress are shown\n"
-        "/VERYSILENT or /QUIET\tnothing is shown at all\n"
-        "/LOG\t\ta new log in the temporary folder\n"
-        "/LOG=file\t\tthe log in this file\n";
-    if (set == SwitchSet::Setup)
-        text += "/DIR=path\t\tthe destination directory (a full path)\n"
-                "/GROUP=name\tthe program group\n"
-                "/NOICONS\t\tno program group and no shortcuts\n"
-                "/SECTIONS=a,b\tthe sections to install\n"
-                "/ALLOWDOWNGRADE\ta silent run may install an older version over a newer one\n";
-    text += "/NORESTART, /SUPPRESSMSGBOXES, /SP-\taccepted, change nothing\n\n";
-    text += set == SwitchSet::Setup
-                ? "Exit codes: 0 done, 1602 cancelled, 1603 failed, 1618 another setup is running, "
-                  "1622 the log cannot be written, 1638 a newer version is installed, 1639 bad command line, "
-                  "3010 done, restart needed."
-                : "Exit codes: 0 removed, 1 cancelled, 2 refused or failed, 1622 the log cannot be written, "
-                  "1639 bad command line, 3010 removed, restart needed.";
-    return text;
 }

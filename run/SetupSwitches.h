@@ -23,7 +23,9 @@ struct RunSwitches {
     RunMode Mode = RunMode::Interactive;
     LogTarget Log = LogTarget::None;
     std::string LogFile;
-    std::optional<std::string> Directory; // a full path, ending in a backslash
+    // A full path, ending in a backslash; never a "\\?\" or "\\.\" path
+    // nor one with a name ending in a blank or a dot.
+    std::optional<std::string> Directory;
     std::optional<std::string> Group;
     bool NoIcons = false;
     bool AllowDowngrade = false;
@@ -42,6 +44,13 @@ struct SwitchReading {
 
 // arguments excludes the program's own name.
 SwitchReading ReadSwitches(const std::vector<std::string>& arguments, SwitchSet set);
+
+// The arguments with the file of a /LOG= switch made full by fullPathOf;
+// every other argument as it was. A program that starts another one in
+// another folder passes the log on this way, so that a relative name still
+// means the folder the command was started in.
+std::vector<std::string> WithFullLogPath(const std::vector<std::string>& arguments,
+                                         std::string (*fullPathOf)(const std::string&));
 
 // The text of the /? message box.
 std::string UsageText(SwitchSet set);

@@ -10,28 +10,26 @@
 #include "uninstaller/FileRemoval_win.h"
 #include "uninstaller/ProtectedFolders_win.h"
 #include "windows/Handles_win.h"
+#include "windows/PrivateFolder_win.h"
 #include "windows/SystemPaths_win.h"
 
 const char CleanupSwitch[] = "/remove-after";
 
 namespace {
 
-constexpr int kFolderAttempts = 100;
 constexpr DWORD kWaitForOriginalMs = 5 * 60 * 1000;
 // The system may release a program's file a moment after its process ends.
 constexpr int kDeleteAttempts = 50;
 constexpr DWORD kDeleteRetryMs = 100;
 
-// A folder of our own below the temporary directory, made new.
+// A folder of our own below the temporary directory: a new random name and,
+// on NT, an access list that lets no other user plant or change the copy
+// that runs from it.
 std::string MakeFreshFolder() {
-    const std::string temp = TempDirectory();
-    const DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
-    for (int attempt = 0; attempt < kFolderAttempts; ++attempt) {
-        const std::string folder = temp + "TAU" + std::to_string((seed + attempt) % 100000);
-        if (CreateDirectoryA(folder.c_str(), nullptr))
-            return folder;
-    }
-    return std::string();
+    std::string temp = TempDirectory();
+    if (!temp.empty() && temp.back() == '\\')
+        temp.pop_back();
+    return MakePrivateFolder(temp, "TAU-");
 }
 
 void DeleteOrSchedule(const std::string& path) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "windows/SystemPaths_win.h"
 #include "windows/Unattended_win.h"
 
 std::optional<int> BeginRun(SwitchSet set, const char* programName) {
@@ -15,6 +16,10 @@ std::optional<int> BeginRun(SwitchSet set, const char* programName) {
     const SwitchReading reading = ReadSwitches(arguments, set);
     UnattendedRun& run = TheRun();
     run.Switches = reading.Switches;
+    // A relative name means the folder the command was started in, whatever
+    // folder the run works in later; the log names the file in full.
+    if (run.Switches.Log == LogTarget::File)
+        run.Switches.LogFile = FullPathOf(run.Switches.LogFile);
     // Checked before anything changes: an administrator who named a log
     // wants it, or nothing done.
     if (!OpenRunLog()) {

@@ -78,10 +78,24 @@ bool OpenRunLog() {
     return true;
 }
 
+void NoteFileNotInstalled(const std::string& path, const std::string& reason) {
+    TheRun().End.FileNotInstalled = true;
+    LogEvent("Not installed: " + path + " (" + reason + ")");
+}
+
+void NoteNoUninstallLog(const std::string& reason) {
+    TheRun().End.NoUninstallLog = true;
+    LogEvent("No complete uninstall log: " + reason);
+}
+
 int EndRun(int exitCode) {
     const RunEnd& end = TheRun().End;
     LogEvent(std::string("End: ") + (end.Cancelled ? "cancelled" : end.Failed ? "failed" : "completed") +
              ", restart needed: " + (end.RestartNeeded ? "yes" : "no") + ", exit code " + std::to_string(exitCode) +
              " (" + ExitCodeMeaning(exitCode) + ")");
+    if (exitCode == ExitFailed && !end.Failed && end.FileNotInstalled)
+        LogEvent("Failed because a file was not installed (its line above says which and why)");
+    if (exitCode == ExitFailed && !end.Failed && end.NoUninstallLog)
+        LogEvent("Failed because the installation has no complete uninstall log and cannot be removed");
     return exitCode;
 }

@@ -41,5 +41,13 @@ void LogRunStart(const char* program);
 // cannot be written; a default log that cannot be made is left out.
 bool OpenRunLog();
 
+// A file the run was to install that is not there and waits for no restart:
+// logged with the reason; a silent run then ends as failed.
+void NoteFileNotInstalled(const std::string& path, const std::string& reason);
+
+// The uninstall log could not be made or written whole: a silent run then
+// ends as failed, since the installation cannot be removed completely.
+void NoteNoUninstallLog(const std::string& reason);
+
 // Logs the end of the run and returns the exit code.
 int EndRun(int exitCode);

@@ -1,6 +1,6 @@
 // Feeds arbitrary command lines (arguments separated by NUL bytes) to the
-// switch reader, and arbitrary events to the log's line format, and checks
-// what must hold for any input.
+// switch reader, as setup.exe and the bundle loader read them, and arbitrary
+// events to the log's line format, and checks what must hold for any input.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -40,6 +40,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     arguments.push_back(input.substr(start));
     CheckReading(arguments, SwitchSet::Setup);
     CheckReading(arguments, SwitchSet::Uninstaller);
+
+    // What the bundle loader passes on reads as what it was given, apart
+    // from the log file made full.
+    const std::vector<std::string> passed =
+        WithFullLogPath(arguments, [](const std::string& path) { return "C:\\start\\" + path; });
+    Require(passed.size() == arguments.size());
+    const SwitchReading given = ReadSwitches(arguments, SwitchSet::Setup);
+    const SwitchReading read = ReadSwitches(passed, SwitchSet::Setup);
+    Require(read.Switches.Mode == given.Switches.Mode && read.Switches.Log == given.Switches.Log &&
+            read.Switches.Directory == given.Switches.Directory && read.Accepted() == given.Accepted());
+    Require(read.Switches.Log != LogTarget::File || read.Switches.LogFile == "C:\\start\\" + given.Switches.LogFile);
 
     const std::string line = RunLogLine(LogTime{}, input);
     Require(line.size() >= 2 && line.compare(line.size() - 2, 2, "\r\n") == 0);

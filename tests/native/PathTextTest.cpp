@@ -50,3 +50,41 @@ TEST(PathText, DirectoryDestinationsGetTheSourceName) {
     CompleteDirectoryDestination(bare, "plain.txt");
     EXPECT_EQ(bare, "C:\\Demo\\plain.txt");
 }
+
+TEST(PathText, NormalizedPathsAndTheirFolders) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Program Files\\Demo\\..\\Common\\x.dll", "C:\\Program Files\\Common\\x.dll"},
+        {"C:/Apps//Maker\\.\\Product\\", "C:\\Apps\\Maker\\Product"},
+        {"C:\\..\\..\\Windows", "C:\\Windows"},
+        {"C:\\", "C:\\"},
+        {"c:\\a\\..", "c:\\"},
+        {"\\\\srv\\share\\..\\..\\x", "\\\\srv\\share\\x"},
+        {"\\\\srv\\share", "\\\\srv\\share"},
+        {"relative\\x", ""},
+        {"\\rooted", ""},
+        {"C:drive-relative", ""},
+        {"\\\\srv", ""},
+        {"\\\\\\x", ""},
+        {"\\\\?\\C:\\x", ""},
+        {"\\\\.\\PhysicalDrive0", ""},
+        {"/\\..\\share\\x", ""},
+        {"\\\\srv\\..\\x", ""},
+    };
+    for (const auto& [path, normal] : cases)
+        EXPECT_EQ(NormalizedPath(path), normal) << path;
+
+    EXPECT_EQ(FolderLevels("C:\\Apps\\Maker\\Product"),
+              (std::vector<std::string>{"C:\\Apps", "C:\\Apps\\Maker", "C:\\Apps\\Maker\\Product"}));
+    EXPECT_EQ(FolderLevels("\\\\srv\\share\\A\\B"),
+              (std::vector<std::string>{"\\\\srv\\share\\A", "\\\\srv\\share\\A\\B"}));
+    EXPECT_TRUE(FolderLevels("C:\\").empty());
+    EXPECT_TRUE(FolderLevels("\\\\srv\\share").empty());
+
+    const std::string made = NormalizedPath("C:\\Program Files\\Demo\\");
+    EXPECT_TRUE(IsInsideFolder(NormalizedPath("C:\\Program Files\\Demo\\sub\\x.dll"), made));
+    EXPECT_TRUE(IsInsideFolder(made, made));
+    EXPECT_FALSE(IsInsideFolder(NormalizedPath("C:\\Program Files\\Demo\\..\\Common\\x.dll"), made));
+    EXPECT_FALSE(IsInsideFolder(NormalizedPath("C:\\Program Files\\Demo2\\x.dll"), made));
+    EXPECT_TRUE(IsInsideFolder("C:\\x", "C:\\"));
+    EXPECT_FALSE(IsInsideFolder("C:\\x", ""));
+}

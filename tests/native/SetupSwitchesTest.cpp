@@ -66,6 +66,9 @@ TEST(SetupSwitches, RefusesAnythingElseAndKeepsTheRest) {
         {"/VERYSILNET"}, {"install"}, {"/"}, {""}, {"SILENT"}, {"/SILENT=1"}, {"/DIR"}, {"/DIR="},
         {"/DIR=relative\\path"}, {"/DIR=C:"}, {"/DIR=\\\\"}, {"/GROUP="}, {"/LOG="}, {"/NOICONS=yes"},
         {"/QUIET", "/SECTION=Main"}, {"//SILENT"}, {"/ALLOWDOWNGRADE=1"},
+        // Forms that reach the system unchecked, and names the system would shorten.
+        {"/DIR=\\\\?\\C:\\Apps"}, {"/DIR=\\\\.\\C:\\Apps"}, {"/DIR=//?/C:/Apps"}, {"/DIR=C:\\Apps\\Demo."},
+        {"/DIR=C:\\Apps\\Demo \\"}, {"/DIR=C:\\Apps. \\Demo"}, {"/DIR=C:\\Apps\\..."},
     };
     for (const auto& arguments : refused)
         EXPECT_FALSE(ReadSwitches(arguments, SwitchSet::Setup).Accepted()) << arguments.back();
@@ -75,6 +78,10 @@ TEST(SetupSwitches, RefusesAnythingElseAndKeepsTheRest) {
     EXPECT_EQ(reading.Switches.Mode, RunMode::VerySilent);
     EXPECT_EQ(reading.Switches.LogFile, "x.txt");
     EXPECT_EQ(ReadSwitches({""}, SwitchSet::Setup).Refused, "\"\"");
+
+    // Dots inside a name, and "." and ".." components, mean what they say.
+    for (const char* meant : {"/DIR=C:\\Apps\\..\\Games", "/DIR=C:\\v1.2\\.\\x", "/DIR=\\\\srv.lan\\share"})
+        EXPECT_TRUE(ReadSwitches({meant}, SwitchSet::Setup).Accepted()) << meant;
 
     // The uninstaller takes only the mode and the log.
     for (const char* setupOnly : {"/DIR=C:\\A", "/GROUP=G", "/NOICONS", "/SECTIONS=A", "/ALLOWDOWNGRADE"})
@@ -105,6 +112,15 @@ TEST(ExitCodes, InteractiveStaysZeroSilentTellsWhatHappened) {
     EXPECT_EQ(ExitCodeOfRun(RunMode::Silent, newer), 1638);
     EXPECT_EQ(ExitCodeOfRun(RunMode::Interactive, newer), ExitNormal);
     EXPECT_STREQ(ExitCodeMeaning(1638), "a newer version is installed");
+    RunEnd missingFile;
+    missingFile.RestartNeeded = true;
+    missingFile.FileNotInstalled = true;
+    EXPECT_EQ(ExitCodeOfRun(RunMode::VerySilent, missingFile), 1603);
+    EXPECT_EQ(ExitCodeOfRun(RunMode::Interactive, missingFile), ExitNormal);
+    RunEnd noLog;
+    noLog.NoUninstallLog = true;
+    EXPECT_EQ(ExitCodeOfRun(RunMode::Silent, noLog), 1603);
+    EXPECT_EQ(ExitCodeOfRun(RunMode::Interactive, noLog), ExitNormal);
 }
 
 TEST(RunLogText, LinesNamesAndResultBits) {
@@ -113,6 +129,8 @@ TEST(RunLogText, LinesNamesAndResultBits) {
     EXPECT_EQ(RunLogLine(time, "a\r\nb\nc\r"), "2026-03-07 09:05:04.012  a / b / c / \r\n");
     EXPECT_EQ(DefaultRunLogName(time, 1), "Tarvane Setup Log 2026-03-07 #001.txt");
     EXPECT_EQ(DefaultRunLogName(time, 1234), "Tarvane Setup Log 2026-03-07 #1234.txt");
+    EXPECT_EQ(ResultCodeText(0x80004005u), "0x80004005");
+    EXPECT_EQ(ResultCodeText(1), "0x00000001");
     EXPECT_EQ(VerInstallBitNames(0), "0");
     EXPECT_EQ(VerInstallBitNames(0x6), "VIF_MISMATCH|VIF_SRCOLD");
     EXPECT_EQ(VerInstallBitNames(0x1201), "VIF_TEMPFILE|VIF_ACCESSVIOLATION|VIF_CANNOTDELETE");

@@ -8,7 +8,6 @@
 
 #include "BundleTestSupport.h"
 #include "checker/HostMedium.h"
-#include "loader/LoaderCommandLine.h"
 #include "loader/LoaderTexts.h"
 #include "setuppack/FileSource.h"
 #include "setuppack/PackRun.h"
@@ -103,16 +102,6 @@ TEST_F(SetuppackProgram, WritesNothingWhenItCannotPack) {
         EXPECT_FALSE(fs::exists(Output())) << c.What;
         EXPECT_FALSE(fs::exists(Output() + ".part")) << c.What;
     }
-}
-
-TEST(BundleLoaderCommandLine, HandsOnTheTailAndReadsTheQuietSwitches) {
-    EXPECT_EQ(CommandTail("\"C:\\a b\\Demo.exe\"  /SILENT \"/DIR=C:\\x y\""), "/SILENT \"/DIR=C:\\x y\"");
-    EXPECT_EQ(CommandTail("Demo.exe"), "");
-    EXPECT_EQ(CommandTail("Demo.exe\t-verysilent"), "-verysilent");
-    EXPECT_EQ(QuietnessOf(""), Quietness::Normal);
-    EXPECT_EQ(QuietnessOf("/Silent"), Quietness::Silent);
-    EXPECT_EQ(QuietnessOf("-VERYSILENT /silent"), Quietness::VerySilent);
-    EXPECT_EQ(QuietnessOf("/SILENTLY \"/DIR=/SILENT x\" SILENT"), Quietness::Normal);
 }
 
 TEST(BundleLoaderTexts, SayWhatIsWrongAndHowMuchIsMissing) {

@@ -8,6 +8,7 @@
 
 #include "install/VerInstallCalls_win.h"
 #include "install/VersionInfo_win.h"
+#include "rollback/NewFolders_win.h"
 #include "rollback/OpenRuns_win.h"
 #include "rollback/RegistryState_win.h"
 #include "rollback/RestartMoves.h"
@@ -183,6 +184,50 @@ TEST(RunJournal, TheUndoTakesOnlyWhatTheRunMadeAndNamesWhatWaitsForTheRestart) {
     DeleteFileA((shared + "\\ver9.tmp").c_str());
     RemoveDirectoryA(shared.c_str());
     PutRegistryValue(HKEY_LOCAL_MACHINE, kPendingMovesKey, kPendingMovesValue, pendingBefore);
+}
+
+// A destination three new levels deep is made whole and undone whole; a
+// file written through ".." out of a folder the run made is outside it and
+// is undone by its own record, while a folder that was there stays.
+TEST(RunJournal, NewLevelsAreMadeAndUndoneAndDotDotLeavesTheMadeFolder) {
+    ScratchDirectory directory;
+    const std::string existing = directory.PathOf("Apps");
+    const std::string deep = existing + "\\Maker\\Product\\";
+    const std::string beside = directory.PathOf("Common");
+    const std::string throughDotDot = deep + "..\\..\\..\\Common\\x.dll";
+    ASSERT_TRUE(CreateDirectoryA(existing.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(beside.c_str(), nullptr));
+
+    ASSERT_TRUE(OpenRunJournal());
+    const MadeFolder made = MakeFolderWhole(deep + "sub\\deeper");
+    ASSERT_TRUE(made.Exists);
+    EXPECT_EQ(made.OutermostMade, existing + "\\Maker");
+    EXPECT_TRUE(FileExists(deep + "sub\\deeper"));
+    const MadeFolder again = MakeFolderWhole(deep); // there already: nothing more to do
+    EXPECT_TRUE(again.Exists);
+    EXPECT_TRUE(again.OutermostMade.empty());
+
+    // A group made for a shortcut that then failed goes again, up to the
+    // level made, while a level holding something stays.
+    const std::string group = beside + "\\Group\\Sub";
+    const MadeFolder groupMade = MakeFolderWhole(group);
+    ASSERT_TRUE(groupMade.Exists);
+    RemoveEmptyMadeLevels(group, groupMade.OutermostMade);
+    EXPECT_FALSE(FileExists(beside + "\\Group"));
+    EXPECT_TRUE(FileExists(beside));
+    RemoveEmptyMadeLevels(deep + "sub\\deeper", deep + "sub");
+    EXPECT_FALSE(FileExists(deep + "sub"));
+    EXPECT_TRUE(FileExists(deep)) << "above the level named";
+    JournalFile(throughDotDot, FileChange::Replaced);
+    ASSERT_TRUE(WriteTextFile(throughDotDot, "outside"));
+
+    EXPECT_TRUE(UndoOpenRun().Problems.empty());
+    EXPECT_FALSE(FileExists(existing + "\\Maker"));
+    EXPECT_TRUE(FileExists(existing)) << "a folder that was there before stays";
+    EXPECT_FALSE(FileExists(beside + "\\x.dll")) << "the file outside the made folders is undone by its own record";
+    EXPECT_TRUE(FileExists(beside));
+    RemoveDirectoryA(existing.c_str());
+    RemoveDirectoryA(beside.c_str());
 }
 
 } // namespace

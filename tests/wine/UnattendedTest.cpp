@@ -1,6 +1,7 @@
 // The silent answers: in a silent run no question shows a window, each
 // answer is the documented one and lands in the log with the question's
-// text; a default log never overwrites an earlier one.
+// text; a default log never overwrites an earlier one; a run that ends
+// without a file it was to install has failed, and its log says why.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 #include "install/DiskPromptBoxes_win.h"
 #include "install/InstallQuestions_win.h"
+#include "install/RestartReplace_win.h"
 #include "tests/wine/InstallTestSupport.h"
 #include "wizard/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
@@ -83,6 +85,31 @@ TEST_F(SilentRun, AnExplicitLogThatCannotBeWrittenIsRefused) {
     EXPECT_FALSE(log.OpenNamed(folder_.PathOf("no such folder\\log.txt")));
     log.Write("nothing happens");
     EXPECT_FALSE(log.IsOpen());
+}
+
+TEST_F(SilentRun, AFileLeftOutFailsTheRunAndTheLogSaysWhy) {
+    // Files without version information: nothing can decide a replacement.
+    const std::string source = folder_.PathOf("new.txt"), inUse = folder_.PathOf("in use.txt");
+    ASSERT_TRUE(WriteTextFile(source, "new"));
+    ASSERT_TRUE(WriteTextFile(inUse, "old"));
+    EXPECT_FALSE(TheRun().End.FileNotInstalled);
+    EXPECT_EQ(ReplaceFileAtRestart(source, inUse, "NEW.TXT"), RestartReplacement::NoVersionInfo);
+    EXPECT_TRUE(TheRun().End.FileNotInstalled);
+    EXPECT_FALSE(TheRun().End.RestartNeeded) << "nothing was scheduled";
+    EXPECT_EQ(EndRun(ExitCodeOfRun(RunMode::VerySilent, TheRun().End)), ExitFailed);
+    EXPECT_EQ(ExitCodeOfRun(RunMode::Interactive, TheRun().End), ExitNormal);
+
+    NoteNoUninstallLog("C:\\app\\Uninstall.log cannot be created");
+    EXPECT_EQ(EndRun(ExitCodeOfRun(RunMode::VerySilent, TheRun().End)), ExitFailed);
+
+    const std::string log = FileText(folder_.PathOf("run.txt"));
+    for (const std::string& line :
+         {"Not installed: " + inUse + " (in use, and without version information it is not replaced at the restart)",
+          std::string("End: completed, restart needed: no, exit code 1603 (failed)"),
+          std::string("Failed because a file was not installed (its line above says which and why)"),
+          std::string("No complete uninstall log: C:\\app\\Uninstall.log cannot be created"),
+          std::string("Failed because the installation has no complete uninstall log and cannot be removed")})
+        EXPECT_NE(log.find(line), std::string::npos) << line << "\nin\n" << log;
 }
 
 } // namespace

@@ -32,13 +32,18 @@ open(path, "wb").write(data)' "$1" "$2"
 # The size of the build's loader: where a bundle's payload starts.
 loader_size() { stat -c %s "$BUILD_DIR/bundleloader.exe"; }
 
-# run_bundle_quietly BUNDLE EXPECTED_EXIT: starts the bundle with
-# /VERYSILENT, which must show no window (a box would wait until the time
-# limit), and checks its exit code.
-run_bundle_quietly() {
-    local code
-    (cd "$(dirname "$1")" && timeout 60 "${WINE_LOCALE[@]}" wine "$(basename "$1")" /VERYSILENT) \
-        >>"$SCENARIO_DIR/quiet.out" 2>&1
+# run_quietly FOLDER PROGRAM EXPECTED_EXIT ARGUMENT...: starts PROGRAM (a
+# Unix path) with its current directory FOLDER and the arguments of a silent
+# mode, in which no box may wait (it would wait until the time limit), and
+# checks its exit code.
+run_quietly() {
+    local folder=$1 program=$2 expected=$(($3 & 255)) code
+    shift 3
+    (cd "$folder" && timeout 60 "${WINE_LOCALE[@]}" wine "$program" "$@") >>"$SCENARIO_DIR/quiet.out" 2>&1
     code=$?
-    [ "$code" -eq $(($2 & 255)) ] || fail "$(basename "$1") ended with $code, expected $(($2 & 255))"
+    [ "$code" -eq "$expected" ] || fail "$(basename "$program") $* ended with $code, expected $expected"
 }
+
+# run_bundle_quietly BUNDLE EXPECTED_EXIT: the bundle with /VERYSILENT,
+# started in its own folder.
+run_bundle_quietly() { run_quietly "$(dirname "$1")" "$1" "$2" /VERYSILENT; }

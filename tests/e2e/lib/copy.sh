@@ -325,3 +325,12 @@ robot_demo_walk() {
     robot_start "Welcome to $APP"
     printf '%s\n' 'check text="I accept the license terms" 1' "walk $(robot_word "$(scenario_path walk)")"
 }
+
+# hold_unreadable FILE NAME: the robot holds FILE (a Unix path) open without
+# sharing until the prefix ends: it exists but cannot be read, as a source on
+# a disk that is not inserted. Its output goes to NAME.out.
+hold_unreadable() {
+    run_wine "$BUILD_DIR/robot.exe" -e "hold-file $(robot_word "$(windows_path "$1")")" \
+        -e 'timeout 600000' -e 'wait-process never.exe' >"$SCENARIO_DIR/$2.out" 2>&1 &
+    wait_until 30 grep -qs '^held file' "$SCENARIO_DIR/$2.out" || fail "$1 was not held"
+}

@@ -97,12 +97,13 @@ run_uninstall_as_windows_does() {
     return "$status"
 }
 
-# after_removal DIR: waits until the self-removal has taken DIR away (within
-# 30 s), then restarts the prefix so that the copy that did it goes too.
-# Returns 1 when DIR stayed.
+# after_removal DIR: waits until the self-removal has taken DIR away and its
+# copy of the uninstaller has ended (within 30 s), then restarts the prefix
+# so that the copy goes too. Returns 1 when DIR stayed.
 after_removal() {
     local status=0
     wait_until 30 test ! -e "$1" || status=1
+    wait_until 30 eval '! prefix_program_running TAUninstall.exe' || status=1
     simulate_restart
     return "$status"
 }
@@ -115,9 +116,18 @@ remove_without_residue() {
     run_uninstall_as_windows_does "$BUILD_DIR/robot.exe" "$APP" "$2" "$TIME_LIMIT" ||
         fail "removal: $(grep -E '^(fail|error) ' "${2%.*}.out")"
     after_removal "$1" || fail "the self-removal left $(ls -R "$1" | tr '\n' ' ')"
-    snapshot_prefix "$SCENARIO_DIR/after.snapshot"
-    compare_snapshots "$SCENARIO_DIR/before.snapshot" "$SCENARIO_DIR/after.snapshot" "${WINE_OWN_DIFFERENCES[@]}" \
-        >"$SCENARIO_DIR/comparison.txt" || fail "residue: $(grep RESIDUE "$SCENARIO_DIR/comparison.txt" | head -n 5)"
+    expect_as_before after
+}
+
+# expect_as_before NAME: the idle prefix (snapshot NAME.snapshot) holds what
+# $SCENARIO_DIR/before.snapshot holds, apart from Wine's own differences;
+# the comparison stays in NAME.comparison.txt.
+expect_as_before() {
+    end_prefix "$WINEPREFIX"
+    snapshot_prefix "$SCENARIO_DIR/$1.snapshot"
+    compare_snapshots "$SCENARIO_DIR/before.snapshot" "$SCENARIO_DIR/$1.snapshot" "${WINE_OWN_DIFFERENCES[@]}" \
+        >"$SCENARIO_DIR/$1.comparison.txt" ||
+        fail "$1: residue: $(grep RESIDUE "$SCENARIO_DIR/$1.comparison.txt" | head -n 5)"
 }
 
 # The uninstall entry's keys as "wine uninstaller --list" shows them.

@@ -24,3 +24,16 @@ any_running() {
 }
 
 none_running() { ! any_running "$@"; }
+
+# True while a process of this scenario's prefix runs a program whose command
+# line holds NAME (other scenarios may run Wine programs at the same time).
+prefix_program_running() {
+    local environ pid
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        tr '\0' '\n' <"$environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+        tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qiF "$1" && return 0
+    done
+    return 1
+}

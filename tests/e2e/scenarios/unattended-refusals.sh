@@ -1,5 +1,6 @@
 # What an unattended run refuses, with nothing installed: a misspelt switch
-# (1639; a box naming it when interactive, a log line when silent), a /LOG=
+# (1639; a box naming it when interactive, a log line when silent), a /DIR
+# that is a device path or ends a name in a dot or blank (1639), a /LOG=
 # file that cannot be written (1622), and a second setup.exe while one runs
 # (1618).
 source "$E2E_LIB/copy.sh"
@@ -45,6 +46,16 @@ verify() {
     [ "$code" -eq $((1639 & 255)) ] || fail "a misspelt switch: exit code $code"
     grep -q -F 'Message "Setup": Unknown command-line argument: -VerySilnet' "$log" || fail "no refusal in the log"
     grep -q -F 'exit code 1639 (bad command line)' "$log" || fail "no exit code in the log"
+
+    # Device paths, and names the system would shorten, are not a destination.
+    local dir
+    for dir in '\\?\C:\Demo' '\\.\C:\Demo' 'C:\Demo.' 'C:\Demo \x'; do
+        code=$(setup_exit /VERYSILENT '/LOG=C:\refused.txt' "/DIR=$dir")
+        [ "$code" -eq $((1639 & 255)) ] || fail "/DIR=$dir: exit code $code"
+        grep -q -F "Unknown command-line argument: /DIR=$dir" "$log" || fail "/DIR=$dir is not named in the log"
+        expect_nothing_installed "/DIR=$dir"
+        [ ! -e "$WINEPREFIX/drive_c/Demo" ] || fail "/DIR=$dir: installed into C:\\Demo"
+    done
 
     code=$(setup_exit /SILENT '/LOG=C:\no such folder\setup.txt')
     [ "$code" -eq $((1622 & 255)) ] || fail "an unwritable log: exit code $code"
