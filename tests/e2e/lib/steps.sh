@@ -3,10 +3,11 @@
 # them (run.sh loads this file).
 
 # robot_word TEXT: TEXT as one quoted word of a robot command; a line break
-# becomes the robot's \n.
+# becomes the robot's \n, a carriage return its \r.
 robot_word() {
     local text=${1//\\/\\\\}
     text=${text//\"/\\\"}
+    text=${text//$'\r'/\\r}
     printf '"%s"' "${text//$'\n'/\\n}"
 }
 

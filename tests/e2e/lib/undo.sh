@@ -114,11 +114,7 @@ prepare_undo_case() {
 }
 
 # The message box's text as a robot word; lines end with CR LF.
-message_word() {
-    local word
-    word=$(robot_word "$1")
-    printf '%s' "${word//$'\n'/\\r\\n}"
-}
+message_word() { robot_word "${1//$'\n'/$'\r\n'}"; }
 
 undo_robot() {
     local answer_overwrite='wait-window class=#32770 title="Overwrite file"
