@@ -12,12 +12,15 @@
 #include "rollback/RunJournal_win.h"
 #include "rollback/UndoMessage_win.h"
 #include "script/PageNames.h"
+#include "uninstall/LogCodePage.h"
 #include "uninstall/LogDigest_win.h"
 #include "uninstall/LogFileSink_win.h"
 #include "uninstall/UninstallEntry.h"
 #include "uninstall/UninstallRegistry_win.h"
 #include "wizard/ProcessState_win.h"
+#include "windows/CodePages_win.h"
 #include "windows/QuitSetup_win.h"
+#include "windows/ShellFolders_win.h"
 #include "windows/SystemPaths_win.h"
 #include "windows/Unattended_win.h"
 
@@ -29,6 +32,20 @@ void TellLogWriteFailed() {
              "UNEXPECTED ERROR");
 }
 
+// Shortcuts lie below the programs folder, files below the destination.
+void ChooseLogCodePage(SetupState& state) {
+    const std::vector<std::string> folders = {FullPathOf(state.Variables.Get("DP")),
+                                              SpecialFolderPath(nullptr, CSIDL_PROGRAMS)};
+    if (LogRecordsInUtf8(ProcessIsUtf8(), state.Script.Encoding, folders, SystemCodePages())) {
+        state.LogCodePage = Utf8CodePage;
+        return;
+    }
+    state.LogCodePage = LegacyAnsiCodePage();
+    if (ProcessIsUtf8())
+        state.UninstallLogStream.SetRecordCode(
+            [](const std::string& name) { return Recode(name, true, false, SystemCodePages()); });
+}
+
 void OpenUninstallLog(SetupState& state) {
     const std::string path = UninstallLogPath(state.Variables.Get("DP"));
     JournalFile(path, FileChange::WrittenInPlace);
@@ -38,6 +55,7 @@ void OpenUninstallLog(SetupState& state) {
         return;
     }
     state.UninstallLogStream.Open(std::move(sink), TellLogWriteFailed);
+    ChooseLogCodePage(state);
     SYSTEMTIME now;
     GetLocalTime(&now);
     state.UninstallLogStream.WriteHeader(LogDate{now.wMonth, now.wDay, now.wYear});
@@ -48,13 +66,14 @@ void WriteEntry(SetupState& state, const std::string& appName) {
     const std::string destination = FullPathOf(state.Variables.Get("DP"));
     SYSTEMTIME now;
     GetLocalTime(&now);
-    const UninstallEntryDetails details = ComposeEntryDetails(
+    UninstallEntryDetails details = ComposeEntryDetails(
         destination, state.Variables.Get("DEVELOPERNAME"), state.InstalledBytes, LogDate{now.wMonth, now.wDay, now.wYear});
+    details.LogCodePage = state.LogCodePage;
     const std::string command = UninstallCommand(destination);
     WriteUninstallEntry(appName, command, details);
     LogEvent("Uninstall entry: " + UninstallKeyPath(appName) + ", UninstallString " + command +
              ", QuietUninstallString " + details.QuietUninstallString + ", EstimatedSize " +
-             std::to_string(details.EstimatedSizeKb) + " KB");
+             std::to_string(details.EstimatedSizeKb) + " KB, log code page " + std::to_string(details.LogCodePage));
 }
 
 void InstallEverything(HWND page) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "uninstall/LogCodePage.h"
 #include "uninstall/PathRules.h"
 
 namespace {
@@ -35,9 +36,9 @@ std::string UninstallKeyPath(const std::string& appName) {
     return path;
 }
 
-const char* const UninstallEntryValueNames[9] = {
+const char* const UninstallEntryValueNames[10] = {
     "DisplayName", "UninstallString", "QuietUninstallString", "InstallLocation", "Publisher",
-    "EstimatedSize", "InstallDate", "NoModify", "NoRepair",
+    "EstimatedSize", "InstallDate", "NoModify", "NoRepair", LogCodePageValue,
 };
 
 std::string UninstallerPath(const std::string& destinationDirectory) {

@@ -46,11 +46,12 @@ struct UninstallEntryDetails {
     std::string Publisher;      // empty: the value is not written
     uint32_t EstimatedSizeKb = 0;
     std::string InstallDate;    // YYYYMMDD
+    uint32_t LogCodePage = 0;   // of the log's records
 };
 
 // Every value setup writes into the entry: the uninstaller removes these and
 // leaves any other a program added itself.
-extern const char* const UninstallEntryValueNames[9];
+extern const char* const UninstallEntryValueNames[10];
 
 // installedBytes: the sizes of the files installed, rounded up to whole KB
 // (at most what a DWORD holds).
