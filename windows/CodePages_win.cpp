@@ -70,6 +70,10 @@ std::optional<std::string> SystemCodePages::UnicodeToLegacy(const std::u16string
     return bytes;
 }
 
+std::wstring WideOf(const std::string& text) {
+    return ToWide(CP_ACP, text);
+}
+
 std::string WesternText(const std::string& bytes) {
     if (GetACP() == kWestern || IsPlainAscii(bytes))
         return bytes;

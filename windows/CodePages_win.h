@@ -22,6 +22,10 @@ public:
     std::optional<std::string> UnicodeToLegacy(const std::u16string& text) const override;
 };
 
+// A text of the process code page in UTF-16, for the few wide calls that
+// 8-bit forms get wrong; empty when it cannot be converted.
+std::wstring WideOf(const std::string& text);
+
 // A fixed text of ours, written in Western (1252) bytes, in the process code
 // page, so that an acute accent stays one under UTF-8 too.
 std::string WesternText(const std::string& bytes);
