@@ -81,3 +81,15 @@ expect_utf8_log() {
         tr -d '\r' <"$file" | grep -qxF -- "$line" || fail "the log lacks the line $line: $(tr '\r\n' '  ' <"$file")"
     done
 }
+
+# ansi_program NAME DEST: a copy of the built NAME as systems before Windows
+# 10 1903 run it: its manifest's code page element renamed, so that Wine
+# passes it over as those systems do and runs it in the ANSI code page.
+ansi_program() {
+    python3 - "$BUILD_DIR/$1" "$2" <<'PY'
+import sys
+data = open(sys.argv[1], 'rb').read()
+assert data.count(b'activeCodePage') == 2, 'no code page element in the manifest'
+open(sys.argv[2], 'wb').write(data.replace(b'activeCodePage', b'activeCodePagX'))
+PY
+}
