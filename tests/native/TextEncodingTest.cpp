@@ -2,6 +2,7 @@
 
 #include "script/CharClass.h"
 #include "script/ScriptReader.h"
+#include "text/HostPath.h"
 #include "text/TextEncoding.h"
 #include "tests/native/WesternPages.h"
 
@@ -83,3 +84,11 @@ TEST(TextEncodingTest, ReaderSkipsTheMarkAndRemembersTheEncoding) {
 }
 
 } // namespace
+
+TEST(HostPathTest, Utf8NamesKeepTheirBytesThroughPathsAndTheirParts) {
+    const std::string folder = "\xD0\x97\xD0\xB0\xD0\xB3/\xE4\xB8\x8B\xE8\xBD\xBD";
+    const std::filesystem::path path = HostPath(folder) / HostPath("\xCE\x94.exe");
+    EXPECT_EQ(HostText(path), folder + "/\xCE\x94.exe");
+    EXPECT_EQ(HostText(path.filename()), "\xCE\x94.exe");
+    EXPECT_EQ(HostText(*path.begin()), "\xD0\x97\xD0\xB0\xD0\xB3");
+}
