@@ -93,3 +93,19 @@ assert data.count(b'activeCodePage') == 2, 'no code page element in the manifest
 open(sys.argv[2], 'wb').write(data.replace(b'activeCodePage', b'activeCodePagX'))
 PY
 }
+
+# add_cjk_font: Debian's Droid Sans Fallback (fonts-droid-fallback) in the
+# prefix. Wine, like Windows, draws a character that Tahoma lacks with the
+# first font of Tahoma's link list that has it; two of those names are given
+# to fonts at hand: MS UI Gothic to DejaVu Sans (Greek, which Wine's Tahoma
+# lacks, before the fallback font's rough Greek), SimSun to Droid Sans
+# Fallback (Chinese). Leaves the prefix idle.
+add_cjk_font() {
+    local font=/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf
+    local replacements='HKCU\Software\Wine\Fonts\Replacements'
+    [ -f "$font" ] || { fail "$font is missing (tools/install-deps.sh installs it)"; return; }
+    cp "$font" /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    run_wine reg add "$replacements" /v 'MS UI Gothic' /d 'DejaVu Sans' /f >/dev/null 2>&1
+    run_wine reg add "$replacements" /v SimSun /d 'Droid Sans Fallback' /f >/dev/null 2>&1
+    end_prefix "$WINEPREFIX"
+}

@@ -11,6 +11,7 @@ APP=$NAMES_APP
 
 prepare() {
     prepare_names_medium
+    add_cjk_font
     mkdir -p "$SCENARIO_DIR/walk"
     note_start_date
     snapshot_prefix "$SCENARIO_DIR/before.snapshot"
