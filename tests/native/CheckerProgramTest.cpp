@@ -108,6 +108,8 @@ TEST_F(CheckerProgram, JsonLinesCarryEveryField) {
     EXPECT_EQ(objects[3]["end_column"], 21);
     // Windows-1252 text becomes UTF-8 through its escapes.
     EXPECT_EQ(JsonString("\xB4\x80\x01"), "\"\\u00b4\\u20ac\\u0001\"");
+    // UTF-8 (a marked script) keeps its characters, beyond the first plane too.
+    EXPECT_EQ(JsonString("\xCE\xB1\xE4\xB8\xAD\xF0\x9F\x98\x80"), "\"\\u03b1\\u4e2d\\ud83d\\ude00\"");
 }
 
 TEST_F(CheckerProgram, SarifLogHasTheRequiredShape) {
