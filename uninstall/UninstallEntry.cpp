@@ -4,10 +4,23 @@
 #include <cstdio>
 
 #include "uninstall/LogCodePage.h"
+#include "text/TextEncoding.h"
 #include "uninstall/PathRules.h"
 
 namespace {
 constexpr size_t MaxKeyNameComponent = 255;
+
+// A UTF-8 name is cut before the character that would be split: half a
+// character is no character, and the registry would store a stand-in.
+std::string CutKeyName(const std::string& name) {
+    if (name.size() <= MaxKeyNameComponent)
+        return name;
+    size_t cut = MaxKeyNameComponent;
+    if (!IsPlainAscii(name) && DecodeUtf8(name))
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut;
+    return name.substr(0, cut);
+}
 }
 
 const char UninstallRootKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
@@ -22,7 +35,7 @@ std::vector<std::string> UninstallKeyNames(const std::string& appName) {
     for (;;) {
         const size_t slash = appName.find('\\', start);
         const size_t end = slash == std::string::npos ? appName.size() : slash;
-        names.push_back(appName.substr(start, std::min(end - start, MaxKeyNameComponent)));
+        names.push_back(CutKeyName(appName.substr(start, end - start)));
         if (slash == std::string::npos)
             return names;
         start = slash + 1;
