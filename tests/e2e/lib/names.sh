@@ -109,3 +109,13 @@ add_cjk_font() {
     run_wine reg add "$replacements" /v SimSun /d 'Droid Sans Fallback' /f >/dev/null 2>&1
     end_prefix "$WINEPREFIX"
 }
+
+# expect_utf8_manifests: every program the build ships asks for the UTF-8
+# code page in its manifest.
+expect_utf8_manifests() {
+    local program
+    for program in setup TAUninstall bundleloader setupcheck setuppack; do
+        grep -qa 'WindowsSettings">UTF-8</activeCodePage>' "$BUILD_DIR/$program.exe" ||
+            fail "$program.exe does not ask for the UTF-8 code page"
+    done
+}

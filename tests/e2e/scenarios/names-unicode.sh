@@ -2,7 +2,8 @@
 # shortcut and section comment are Greek, Cyrillic and Chinese installs in a
 # prefix whose ANSI code page is 1252: the files, the shortcut, the log
 # (fixed header, records in UTF-8) and the entry carry the real names; the
-# removal through "wine uninstaller --remove" leaves nothing behind.
+# removal through "wine uninstaller --remove" leaves nothing behind. Every
+# shipped program asks for the UTF-8 code page.
 source "$E2E_LIB/copy.sh"
 source "$E2E_LIB/uninstall.sh"
 source "$E2E_LIB/names.sh"
@@ -31,6 +32,7 @@ verify() {
     key='Software\Microsoft\Windows\CurrentVersion\Uninstall\'"$APP"
     group="$(programs_folder)/$APP"
     link="$group/$NAMES_SHORTCUT.lnk"
+    expect_utf8_manifests
     [ "$(cat "$dir/$NAMES_FILE" 2>/dev/null)" = 'όλα καλά' ] || fail "$NAMES_FILE is not in $dir: $(ls "$WINEPREFIX/drive_c/Program Files")"
     [ -f "$link" ] || fail "no shortcut $link: $(ls "$(programs_folder)")"
     grep -qa "$NAMES_FILE" "$link" 2>/dev/null || fail "the shortcut does not name $NAMES_FILE"
