@@ -102,12 +102,26 @@ run_uninstall_as_windows_does() {
     return "$status"
 }
 
-# after_removal DIR: waits until the self-removal has taken DIR away (within
-# 30 s), then restarts the prefix so that the copy that did it goes too.
-# Returns 1 when DIR stayed.
+# Whether a program of this prefix whose command line names NAME runs
+# (other scenarios' prefixes run beside it).
+prefix_runs() {
+    local pid
+    for pid in $(pgrep -f -- "$1"); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+    done
+    return 1
+}
+
+# The self-removal is over: DIR is gone and the copy that removed it has
+# ended, after it scheduled its own deletion.
+self_removal_done() { [ ! -e "$1" ] && ! prefix_runs TAUninstall.exe; }
+
+# after_removal DIR: waits until the self-removal has taken DIR away and
+# ended (within 30 s), then restarts the prefix so that the copy that did it
+# goes too. Returns 1 when DIR stayed.
 after_removal() {
     local status=0
-    wait_until 30 test ! -e "$1" || status=1
+    wait_until 30 self_removal_done "$1" || status=1
     simulate_restart
     return "$status"
 }
