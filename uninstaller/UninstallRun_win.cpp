@@ -15,6 +15,7 @@
 #include "uninstaller/ProtectedFolders_win.h"
 #include "uninstaller/RegistryRemoval_win.h"
 #include "uninstaller/SharedFileRemoval_win.h"
+#include "windows/CodePages_win.h"
 #include "windows/SystemPaths_win.h"
 #include "windows/Unattended_win.h"
 
@@ -219,8 +220,9 @@ UninstallResult RunUninstall(const std::string& programPath) {
         return {};
     const LogReadResult read = ReadUninstallLogText(bytes);
     if (!read.Log) {
+        // The reasons quote the fixed header, whose 0xB4 is a Western byte.
         Tell("The uninstall log " + logPath + " is not as setup wrote it, so nothing has been removed.\n\n" +
-                 DescribeRefusal(read),
+                 WesternText(DescribeRefusal(read)),
              kGenericCaption, MB_ICONERROR);
         return {};
     }
