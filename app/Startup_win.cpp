@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <optional>
+
 #include "app/Win32Platform_win.h"
 #include "app/RestartNotice_win.h"
 #include "app/WininitCheck_win.h"
@@ -10,7 +12,9 @@
 #include "pages/PageHook_win.h"
 #include "rollback/Recovery_win.h"
 #include "script/Commands.h"
+#include "text/FileBytes.h"
 #include "windows/AnsiCharClass_win.h"
+#include "windows/CodePages_win.h"
 #include "windows/ComPtr_win.h"
 #include "windows/Handles_win.h"
 #include "windows/Platform_win.h"
@@ -104,6 +108,31 @@ KernelHandle HoldSetupMutex(bool isNT) {
     return mutex;
 }
 
+// Reads the script into the process code page. Returns the exit code when
+// it cannot be read, before any statement runs.
+std::optional<int> ReadScript(SetupState& state) {
+    const std::string path = state.Variables.Get("SETUPFILE");
+    std::string raw;
+    if (ReadWholeFile(path, raw) != FileReadResult::Read) {
+        AskUser(nullptr, "Could not open 'SetupScript.INI' in setup directory. Setup cannot be continued.",
+                "Fatal error", MB_OK | MB_ICONERROR, IDOK);
+        return ExitNoScript;
+    }
+    const ScriptText text = DecodeScriptText(raw, ProcessIsUtf8(), SystemCodePages());
+    LogEvent(std::string("Script encoding: ") + (text.Encoding == ScriptEncoding::Utf8 ? "UTF-8" : "ANSI") +
+             ", process code page " + std::to_string(ProcessCodePage()));
+    if (text.Problem != ScriptTextProblem::None) {
+        const std::string message = ScriptTextMessage(text);
+        LogEvent(message);
+        AskUser(nullptr, message, "Fatal error", MB_OK | MB_ICONERROR, IDOK);
+        return ExitSyntaxError;
+    }
+    state.Script.ScriptPath = path;
+    state.Script.Parse(text.Bytes, IsCharAlphaNumericAnsi);
+    state.Script.Encoding = text.Encoding;
+    return std::nullopt;
+}
+
 } // namespace
 
 int RunSetup(HINSTANCE instance) {
@@ -155,11 +184,8 @@ int RunSetup(HINSTANCE instance) {
         state.DestinationFrom = DestinationSource::DirSwitch;
     }
 
-    if (state.Script.Read(state.Variables.Get("SETUPFILE"), IsCharAlphaNumericAnsi) < 0) {
-        AskUser(nullptr, "Could not open 'SetupScript.INI' in setup directory. Setup cannot be continued.",
-                "Fatal error", MB_OK | MB_ICONERROR, IDOK);
-        return EndRun(ExitNoScript);
-    }
+    if (const auto early = ReadScript(state))
+        return EndRun(*early);
     if (!InitCommonControlsOrExplain())
         return EndRun(ExitNoCommonControls);
     if (!hidden)

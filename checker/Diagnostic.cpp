@@ -6,6 +6,7 @@ const std::vector<CodeInfo>& AllCodes() {
         {"R002", Severity::Warning, "a statement's parenthesis is still open at the end of the file"},
         {"R003", Severity::Warning, "text that the reader skips (unquoted text, stray characters)"},
         {"R004", Severity::Warning, "text behind a Ctrl-Z byte, which is never read"},
+        {"R005", Severity::Warning, "a script without the UTF-8 mark holds bytes beyond ASCII: they are read in the ANSI code page of each machine"},
         {"S101", Severity::Warning, "unknown statement, skipped by setup without a word"},
         {"S102", Severity::Error, "wrong argument count: setup stops there with exit code 2"},
         {"S103", Severity::Warning, "a number argument that is not a number"},

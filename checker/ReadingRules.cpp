@@ -26,4 +26,10 @@ void CheckReading(const ScriptReader& reader, Diagnostics& out) {
     if (layout.StoppedAtCtrlZ)
         out.push_back(MakeDiagnostic("R004", SourceSpan{layout.CtrlZAt, layout.CtrlZAt},
                                      "a Ctrl-Z byte ends the script here; the text behind it is not read"));
+    if (reader.Encoding == ScriptEncoding::Legacy && layout.HasNonAscii) {
+        const SourcePosition at = layout.FirstNonAscii;
+        out.push_back(MakeDiagnostic("R005", SourceSpan{at, {at.Line, at.Column + 1}},
+                                     "a character beyond ASCII in a script without the UTF-8 mark: each machine reads "
+                                     "it in its own ANSI code page; save the script as UTF-8 with the mark"));
+    }
 }

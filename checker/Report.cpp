@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "text/TextEncoding.h"
+
 namespace {
 
 // Windows-1252 bytes 0x80 to 0x9F; the rest of the upper half is Latin-1.
@@ -65,17 +67,24 @@ size_t RuleIndex(const std::string& code) {
 
 } // namespace
 
+// Text that is UTF-8 (a marked script, a POSIX file name) is taken as such;
+// other bytes above 127 as Windows-1252, the code page of unmarked scripts.
 std::string JsonString(const std::string& text) {
+    const std::optional<std::u16string> unicode = DecodeUtf8(text);
+    std::u16string units;
+    if (unicode)
+        units = *unicode;
+    else
+        for (const unsigned char c : text)
+            units += static_cast<char16_t>(c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : c);
     std::string out = "\"";
-    for (unsigned char c : text) {
+    for (const char16_t c : units) {
         if (c == '"' || c == '\\')
             out += std::string("\\") + static_cast<char>(c);
         else if (c == '\n')
             out += "\\n";
-        else if (c < 0x20 || c == 0x7F)
+        else if (c < 0x20 || c >= 0x7F)
             out += Hex4(c);
-        else if (c >= 0x80)
-            out += Hex4(c < 0xA0 ? kCp1252High[c - 0x80] : c);
         else
             out += static_cast<char>(c);
     }

@@ -15,5 +15,5 @@ void WriteJsonLines(std::ostream& out, const std::string& file, const std::vecto
 // A SARIF 2.1.0 log with one run.
 void WriteSarif(std::ostream& out, const std::string& file, const std::vector<Diagnostic>& diagnostics);
 
-// A JSON string literal; bytes above 127 are read as Windows-1252.
+// A JSON string literal of UTF-8 text, or else of Windows-1252 bytes.
 std::string JsonString(const std::string& text);

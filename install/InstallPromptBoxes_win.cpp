@@ -2,10 +2,12 @@
 
 #include "install/DiskPromptBoxes_win.h"
 #include "install/InstallQuestions_win.h"
+#include "windows/CodePages_win.h"
 #include "windows/Unattended_win.h"
 
+// The texts are our own fixed ones; the caption is the script's.
 void InstallPromptBoxes::ShowMessage(const std::string& text, const std::string& caption) {
-    TellUser(text, caption);
+    TellUser(WesternText(text), caption);
 }
 
 // No is the default: forcing a file over one that differs is not advised;

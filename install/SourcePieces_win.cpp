@@ -7,6 +7,7 @@
 
 #include "install/AssemblyFolder_win.h"
 #include "install/DiskPromptBoxes_win.h"
+#include "windows/CodePages_win.h"
 #include "windows/Handles_win.h"
 #include "wizard/ProcessState_win.h"
 #include "windows/QuitSetup_win.h"
@@ -59,8 +60,27 @@ bool TryAppendSource(const std::string& sourcePath, HANDLE assembly) {
     return source && assembly != INVALID_HANDLE_VALUE && AppendWhole(source.get(), assembly);
 }
 
+// The wide form of the query, for UTF-8 names: the 8-bit one sizes the name
+// it returns in characters of the wide name and overruns its buffer with the
+// longer UTF-8 form. Only the sizes are asked for here.
+uint32_t WideCompressedFileTargetSize(const std::string& path) {
+    static const auto compressionInfo =
+        SystemFunction<decltype(&SetupGetFileCompressionInfoExW)>("setupapi.dll", "SetupGetFileCompressionInfoExW");
+    const std::wstring wide = WideOf(path);
+    DWORD required = 0;
+    DWORD sourceSize = 0;
+    DWORD targetSize = 0;
+    UINT compression = 0;
+    if (!compressionInfo || wide.empty() ||
+        !compressionInfo(wide.c_str(), nullptr, 0, &required, &sourceSize, &targetSize, &compression))
+        return 0;
+    return targetSize;
+}
+
 // The expanded size of a possibly compressed file; 0 when it cannot be told.
 uint32_t CompressedFileTargetSize(const std::string& path) {
+    if (ProcessIsUtf8() && !IsPlainAscii(path))
+        return WideCompressedFileTargetSize(path);
     PSTR actualName = nullptr;
     DWORD sourceSize = 0;
     DWORD targetSize = 0;

@@ -13,13 +13,16 @@
 #include "rollback/RunJournal_win.h"
 #include "rollback/UndoMessage_win.h"
 #include "script/PageNames.h"
+#include "uninstall/LogCodePage.h"
 #include "uninstall/LogDigest_win.h"
 #include "uninstall/LogFileSink_win.h"
 #include "uninstall/UninstallEntry.h"
 #include "uninstall/UninstallLogReader.h"
 #include "uninstall/UninstallRegistry_win.h"
 #include "wizard/ProcessState_win.h"
+#include "windows/CodePages_win.h"
 #include "windows/QuitSetup_win.h"
+#include "windows/ShellFolders_win.h"
 #include "windows/SystemPaths_win.h"
 #include "windows/Unattended_win.h"
 
@@ -30,6 +33,20 @@ void TellLogWriteFailed() {
     TellUser("Writing the uninstall log failed (the disk may be full). Setup goes on, but uninstall will not "
              "remove every file.",
              "UNEXPECTED ERROR");
+}
+
+// Shortcuts lie below the programs folder, files below the destination.
+void ChooseLogCodePage(SetupState& state) {
+    const std::vector<std::string> folders = {FullPathOf(state.Variables.Get("DP")),
+                                              SpecialFolderPath(nullptr, CSIDL_PROGRAMS)};
+    if (LogRecordsInUtf8(ProcessIsUtf8(), state.Script.Encoding, folders, SystemCodePages())) {
+        state.LogCodePage = Utf8CodePage;
+        return;
+    }
+    state.LogCodePage = LegacyAnsiCodePage();
+    if (ProcessIsUtf8())
+        state.UninstallLogStream.SetRecordCode(
+            [](const std::string& name) { return Recode(name, true, false, SystemCodePages()); });
 }
 
 // The digest of the log is of the bytes setup writes, taken as they go.
@@ -43,6 +60,7 @@ void OpenUninstallLog(SetupState& state, const std::shared_ptr<Sha256Stream>& di
         return;
     }
     state.UninstallLogStream.Open(std::move(sink), TellLogWriteFailed);
+    ChooseLogCodePage(state);
     SYSTEMTIME now;
     GetLocalTime(&now);
     state.UninstallLogStream.WriteHeader(LogDate{now.wMonth, now.wDay, now.wYear});
@@ -66,6 +84,7 @@ void WriteEntry(SetupState& state, const std::string& appName, bool keepsDigest)
     UninstallEntryDetails details = ComposeEntryDetails(
         destination, state.Variables.Get("DEVELOPERNAME"), state.InstalledBytes, LogDate{now.wMonth, now.wDay, now.wYear});
     details.DisplayVersion = state.AppVersion;
+    details.LogCodePage = state.LogCodePage;
     const std::string command = UninstallCommand(destination);
     WriteUninstallEntry(appName, command, details);
     // Before the digest: an entry that says so and has none is refused.
@@ -73,7 +92,7 @@ void WriteEntry(SetupState& state, const std::string& appName, bool keepsDigest)
         SetEntryText(UninstallKeyNames(appName), LogDigestKeptValue, "1");
     LogEvent("Uninstall entry: " + UninstallKeyPath(appName) + ", UninstallString " + command +
              ", QuietUninstallString " + details.QuietUninstallString + ", EstimatedSize " +
-             std::to_string(details.EstimatedSizeKb) + " KB" +
+             std::to_string(details.EstimatedSizeKb) + " KB, log code page " + std::to_string(details.LogCodePage) +
              (details.DisplayVersion.empty() ? std::string() : ", DisplayVersion " + details.DisplayVersion));
 }
 

@@ -1,8 +1,13 @@
 #include "rollback/RegistryState_win.h"
 
+#include <algorithm>
+
 #include "windows/Handles_win.h"
 
 namespace {
+
+// 16383 UTF-16 units, three bytes each at most, and the end.
+constexpr size_t kLongestValueName = 3 * 16383 + 1;
 
 RegKey OpenKey(HKEY root, const std::string& path, REGSAM access) {
     HKEY key = nullptr;
@@ -19,19 +24,28 @@ RegKey CreateKey(HKEY root, const std::string& path) {
     return RegKey(key);
 }
 
-// The names of the key's values, read before any is deleted.
+// The names of the key's values, read before any is deleted. The longest
+// name is counted in UTF-16 units; in the 8-bit form one unit takes up to
+// three bytes (UTF-8), so the buffer allows for that and grows when a name
+// still does not fit: a name cut short would be a name lost.
 std::vector<std::string> ValueNames(HKEY key) {
     std::vector<std::string> names;
     DWORD longest = 0;
     if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest, nullptr,
                          nullptr, nullptr) != ERROR_SUCCESS)
         return names;
-    std::vector<char> name(longest + 2);
-    for (DWORD index = 0;; ++index) {
+    std::vector<char> name(3 * static_cast<size_t>(longest) + 2);
+    for (DWORD index = 0;;) {
         DWORD size = static_cast<DWORD>(name.size());
-        if (RegEnumValueA(key, index, name.data(), &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        const LONG result = RegEnumValueA(key, index, name.data(), &size, nullptr, nullptr, nullptr, nullptr);
+        if (result == ERROR_MORE_DATA && name.size() < kLongestValueName) {
+            name.resize(std::min(name.size() * 2, kLongestValueName));
+            continue;
+        }
+        if (result != ERROR_SUCCESS)
             break;
         names.emplace_back(name.data(), size);
+        ++index;
     }
     return names;
 }

@@ -80,7 +80,11 @@ bool TextAfterCtrlZ(const std::string& raw) {
 }
 }
 
-void ScriptReader::Parse(const std::string& raw, CharClassifier isAlphaNumeric) {
+void ScriptReader::Parse(const std::string& marked, CharClassifier isAlphaNumeric) {
+    const bool hasMark = StartsWithUtf8Mark(marked);
+    if (hasMark)
+        Encoding = ScriptEncoding::Utf8;
+    const std::string raw = hasMark ? marked.substr(3) : marked;
     const std::string text = TranslateTextMode(raw);
     LayoutRecorder where(Layout);
     ParseState state = ParseState::Between;
@@ -90,6 +94,10 @@ void ScriptReader::Parse(const std::string& raw, CharClassifier isAlphaNumeric) 
         const bool alnum = isAlphaNumeric(static_cast<unsigned char>(c));
         const bool nextIs = i + 1 < text.size();
         const SourcePosition here = where.Here();
+        if (static_cast<unsigned char>(c) >= 0x80 && !Layout.HasNonAscii) {
+            Layout.HasNonAscii = true;
+            Layout.FirstNonAscii = here;
+        }
         switch (state) {
         case ParseState::Between:
             if (c == '/' && nextIs && text[i + 1] == '/') {

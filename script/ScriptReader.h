@@ -7,6 +7,7 @@
 #include "script/CharClass.h"
 #include "script/ScriptStatement.h"
 #include "script/SourceLayout.h"
+#include "text/TextEncoding.h"
 
 class ScriptReader {
 public:
@@ -18,7 +19,8 @@ public:
     int Read(const std::string& path, CharClassifier isAlphaNumeric);
 
     // Appends the statements of raw file bytes, read as a text-mode file:
-    // CR LF becomes LF and a Ctrl-Z byte ends the text.
+    // CR LF becomes LF and a Ctrl-Z byte ends the text. A leading UTF-8 mark
+    // sets Encoding and is not read as text.
     void Parse(const std::string& raw, CharClassifier isAlphaNumeric);
 
     // Copies statement index into out; -1 (out untouched) when out of range.
@@ -29,6 +31,7 @@ public:
     int LineOf(int index) const { return Layout.Statements.at(static_cast<size_t>(index)).Name.Begin.Line; }
 
     std::string ScriptPath;
+    ScriptEncoding Encoding = ScriptEncoding::Legacy;
     std::vector<ScriptStatement> Statements;
     // Where the statements came from, and what the reader passed over.
     ScriptLayout Layout;

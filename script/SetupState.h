@@ -89,4 +89,6 @@ struct SetupState {
     std::string AssemblyFolder;
     // Opened and closed by the copy page; records are written while it runs.
     UninstallLog UninstallLogStream;
+    // The code page of the log's records, which the uninstall entry names.
+    uint32_t LogCodePage = 0;
 };

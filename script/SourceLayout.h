@@ -39,4 +39,6 @@ struct ScriptLayout {
     SourcePosition OpenedAt;    // the "(" or quote still open at the end
     bool StoppedAtCtrlZ = false; // text follows a Ctrl-Z byte and was not read
     SourcePosition CtrlZAt;
+    bool HasNonAscii = false;     // a byte of 0x80 or above is read
+    SourcePosition FirstNonAscii;
 };

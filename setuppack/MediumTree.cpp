@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "bundle/EntryPath.h"
+#include "text/HostPath.h"
 
 namespace fs = std::filesystem;
 
@@ -15,7 +16,7 @@ std::string EntryPathOf(const fs::path& relative) {
     for (const fs::path& component : relative) {
         if (!entry.empty())
             entry += '\\';
-        entry += component.string();
+        entry += HostText(component);
     }
     return entry;
 }
@@ -32,7 +33,7 @@ void SortSources(std::vector<PackSource>& files) {
 MediumListing ListMedium(const std::string& medium) {
     MediumListing listing;
     std::error_code error;
-    const fs::path root(medium);
+    const fs::path root = HostPath(medium);
     if (!fs::is_directory(root, error)) {
         listing.Error = "'" + medium + "' is not a folder";
         return listing;
@@ -44,14 +45,14 @@ MediumListing ListMedium(const std::string& medium) {
         if (walk->is_directory(error))
             continue;
         if (!walk->is_regular_file(error)) {
-            listing.Error = "'" + path.string() + "' is neither a file nor a folder";
+            listing.Error = "'" + HostText(path) + "' is neither a file nor a folder";
             return listing;
         }
         if (!IsSafeEntryPath(entry) || entry.find('/') != std::string::npos) {
             listing.Error = "'" + entry + "' cannot be unpacked on Windows under that name";
             return listing;
         }
-        listing.Files.push_back(PackSource{entry, path.string()});
+        listing.Files.push_back(PackSource{entry, HostText(path)});
     }
     if (error) {
         listing.Error = "cannot list '" + medium + "': " + error.message();

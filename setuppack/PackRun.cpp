@@ -11,6 +11,7 @@
 #include "setuppack/FileSource.h"
 #include "setuppack/ManifestRun.h"
 #include "setuppack/MediumTree.h"
+#include "text/HostPath.h"
 #include "bundle/PeLayout.h"
 
 namespace fs = std::filesystem;
@@ -99,7 +100,7 @@ PackExit RunPack(const std::vector<std::string>& args, const PackPlatformParts& 
     const std::string programs = options.Programs.empty() ? parts.DefaultPrograms(arch) : options.Programs;
     for (const char* name : {"setup.exe", "TAUninstall.exe"})
         if (!HasTopLevelFile(medium.Files, name))
-            medium.Files.push_back(PackSource{name, (fs::path(programs) / name).string()});
+            medium.Files.push_back(PackSource{name, HostText(HostPath(programs) / name)});
     SortSources(medium.Files);
     for (const PackSource& file : medium.Files)
         if (FoldedEntryPath(file.EntryPath) == "SETUP.EXE") {
@@ -110,7 +111,7 @@ PackExit RunPack(const std::vector<std::string>& args, const PackPlatformParts& 
             if (!problem.empty())
                 return Unpackable(err, problem);
         }
-    const std::string loaderPath = (fs::path(programs) / kLoaderName).string();
+    const std::string loaderPath = HostText(HostPath(programs) / kLoaderName);
     const std::optional<std::string> loader = ReadWholeFile(loaderPath);
     if (!loader)
         return Unpackable(err, "cannot read '" + loaderPath + "' (see --programs)");
@@ -134,7 +135,7 @@ PackExit RunPack(const std::vector<std::string>& args, const PackPlatformParts& 
     }
     std::error_code ignored;
     if (!written.Written) {
-        fs::remove(part, ignored);
+        fs::remove(HostPath(part), ignored);
         return Unpackable(err, written.Error);
     }
     PayloadProblem readBack;
@@ -144,13 +145,13 @@ PackExit RunPack(const std::vector<std::string>& args, const PackPlatformParts& 
         readBack = CheckPayload(source, [](uint64_t) {}).Problem;
     }
     if (readBack != PayloadProblem::None) {
-        fs::remove(part, ignored);
+        fs::remove(HostPath(part), ignored);
         return Unpackable(err, std::string("the written bundle does not read back: ") + PayloadProblemText(readBack));
     }
     std::error_code renamed;
-    fs::rename(part, options.Output, renamed);
+    fs::rename(HostPath(part), HostPath(options.Output), renamed);
     if (renamed) {
-        fs::remove(part, ignored);
+        fs::remove(HostPath(part), ignored);
         return Unpackable(err, "cannot write '" + options.Output + "': " + renamed.message());
     }
     const PackFigures& figures = written.Figures;

@@ -5,12 +5,15 @@
 
 #include "checker/HostMedium.h"
 #include "setuppack/PackRun.h"
+#include "text/HostPath.h"
 #include "windows/AnsiCharClass_win.h"
+#include "windows/CodePages_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
 
 int main(int argc, char** argv) {
     RestrictLibrarySearch();
+    SetHostTextIsUtf8(ProcessIsUtf8());
     const std::vector<std::string> args(argv + 1, argv + argc);
     const std::string program = ProgramPath();
     const std::string self = program.substr(0, program.find_last_of('\\'));

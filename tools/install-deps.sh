@@ -13,6 +13,7 @@ PACKAGES=(
     wine wine32:i386                         # 32-bit Windows under Linux
     wine64                                   # 64-bit Windows, where 32-bit code cannot run
     fonts-wine                               # Wine's Tahoma, the font of the wizard pages
+    fonts-droid-fallback                     # Chinese, Japanese and Korean glyphs in the name scenarios
     xvfb xauth x11-utils                     # a display for the windows
     imagemagick                              # screenshots (import) and pixel reads
     mscompress                               # SZDD-compressed test fixtures

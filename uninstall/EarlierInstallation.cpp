@@ -51,6 +51,7 @@ EarlierLookup JudgeEarlierInstallation(const EntryFindings& findings, const LogH
     switch (CheckLogDigest(*findings.LogBytes, findings.Digests, hash)) {
     case DigestVerdict::Matches: break;
     case DigestVerdict::NoDigest: return Absent(ignored + "it holds no digest of its log");
+    case DigestVerdict::Missing: return Absent(ignored + "its digest, which its setup keeps, is missing");
     case DigestVerdict::Changed: return Absent(ignored + "its log " + logPath + " was changed after setup wrote it");
     case DigestVerdict::Uncheckable: return Absent(ignored + "this system cannot check the digest of its log");
     }

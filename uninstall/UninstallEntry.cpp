@@ -3,10 +3,24 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "uninstall/LogCodePage.h"
+#include "text/TextEncoding.h"
 #include "uninstall/PathRules.h"
 
 namespace {
 constexpr size_t MaxKeyNameComponent = 255;
+
+// A UTF-8 name is cut before the character that would be split: half a
+// character is no character, and the registry would store a stand-in.
+std::string CutKeyName(const std::string& name) {
+    if (name.size() <= MaxKeyNameComponent)
+        return name;
+    size_t cut = MaxKeyNameComponent;
+    if (!IsPlainAscii(name) && DecodeUtf8(name))
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut;
+    return name.substr(0, cut);
+}
 }
 
 const char UninstallRootKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
@@ -21,7 +35,7 @@ std::vector<std::string> UninstallKeyNames(const std::string& appName) {
     for (;;) {
         const size_t slash = appName.find('\\', start);
         const size_t end = slash == std::string::npos ? appName.size() : slash;
-        names.push_back(appName.substr(start, std::min(end - start, MaxKeyNameComponent)));
+        names.push_back(CutKeyName(appName.substr(start, end - start)));
         if (slash == std::string::npos)
             return names;
         start = slash + 1;
@@ -35,9 +49,9 @@ std::string UninstallKeyPath(const std::string& appName) {
     return path;
 }
 
-const char* const UninstallEntryValueNames[12] = {
+const char* const UninstallEntryValueNames[13] = {
     "DisplayName", "UninstallString", "QuietUninstallString", "InstallLocation", "Publisher",
-    "EstimatedSize", "InstallDate", "NoModify", "NoRepair",
+    "EstimatedSize", "InstallDate", "NoModify", "NoRepair", LogCodePageValue,
     "DisplayVersion", "VersionMajor", "VersionMinor",
 };
 

@@ -49,11 +49,12 @@ struct UninstallEntryDetails {
     // SetAppVersion's version text, also as VersionMajor and VersionMinor;
     // empty: the entry holds no version (an earlier one is removed).
     std::string DisplayVersion;
+    uint32_t LogCodePage = 0;   // of the log's records
 };
 
 // Every value setup writes into the entry: the uninstaller removes these and
 // leaves any other a program added itself.
-extern const char* const UninstallEntryValueNames[12];
+extern const char* const UninstallEntryValueNames[13];
 
 // installedBytes: the sizes of the files installed, rounded up to whole KB
 // (at most what a DWORD holds).

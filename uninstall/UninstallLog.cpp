@@ -27,12 +27,18 @@ void UninstallLog::WriteHeader(const LogDate& date) {
                 "[FILES]"});
 }
 
+void UninstallLog::SetRecordCode(std::function<std::optional<std::string>(const std::string&)> recode) {
+    recode_ = std::move(recode);
+}
+
 void UninstallLog::WriteNonSharedFile(const std::string& shortDirectory, const std::string& shortName) {
-    WriteNonShared(shortDirectory + "\\" + shortName);
+    if (const auto path = Recoded(shortDirectory + "\\" + shortName))
+        WriteNonShared(*path);
 }
 
 void UninstallLog::WriteSharedFile(const std::string& directory, const std::string& name) {
-    WriteLines({directory + "\\" + name, "SHARED"});
+    if (const auto path = Recoded(directory + "\\" + name))
+        WriteLines({*path, "SHARED"});
 }
 
 void UninstallLog::WriteSelfRegistration(bool exportsRegisterServer) {
@@ -40,7 +46,8 @@ void UninstallLog::WriteSelfRegistration(bool exportsRegisterServer) {
 }
 
 void UninstallLog::WriteShortcut(const std::string& linkPath) {
-    WriteNonShared(linkPath);
+    if (const auto path = Recoded(linkPath))
+        WriteNonShared(*path);
 }
 
 void UninstallLog::WriteNonShared(const std::string& path) {
@@ -53,7 +60,17 @@ void UninstallLog::WriteNonShared(const std::string& path) {
 }
 
 void UninstallLog::WriteRegistrySection(const std::string& keyPath) {
-    WriteLines({"[REGISTRY]", keyPath});
+    if (const auto path = Recoded(keyPath))
+        WriteLines({"[REGISTRY]", *path});
+}
+
+std::optional<std::string> UninstallLog::Recoded(const std::string& name) {
+    if (!sink_ || !recode_)
+        return name;
+    std::optional<std::string> converted = recode_(name);
+    if (!converted)
+        NoteResult(false);
+    return converted;
 }
 
 void UninstallLog::WriteLines(std::initializer_list<std::string> lines) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -37,6 +38,10 @@ public:
     // Flushes and releases the sink.
     void Close();
     bool HasWriteFailed() const { return failed_; }
+    // Turns each record's names into the log's code page (the header is
+    // fixed bytes and never passes through it). A record it cannot turn is
+    // left out and counts as a failed write.
+    void SetRecordCode(std::function<std::optional<std::string>(const std::string&)> recode);
 
     // Magic line, banner, warning paragraph, date line and "[FILES]".
     void WriteHeader(const LogDate& date);
@@ -58,10 +63,14 @@ private:
     // whole record.
     void WriteLines(std::initializer_list<std::string> lines);
     void WriteNonShared(const std::string& path);
+    // A name of the process code page in the log's; empty (a failed write
+    // noted) when it has no form there.
+    std::optional<std::string> Recoded(const std::string& name);
     void NoteResult(bool succeeded);
 
     std::unique_ptr<ByteSink> sink_;
     std::function<void()> onFirstWriteFailure_;
+    std::function<std::optional<std::string>(const std::string&)> recode_;
     bool failed_ = false;
     std::set<std::string> nonSharedPaths_; // upper case
 };

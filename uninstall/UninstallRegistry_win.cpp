@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "text/VersionText.h"
+#include "uninstall/LogCodePage.h"
 #include "uninstall/UninstallEntry.h"
 #include "windows/Handles_win.h"
 
@@ -49,6 +50,7 @@ void WriteUninstallEntry(const std::string& appName, const std::string& uninstal
     SetDwordValue(key.get(), "EstimatedSize", details.EstimatedSizeKb);
     SetDwordValue(key.get(), "NoModify", 1);
     SetDwordValue(key.get(), "NoRepair", 1);
+    SetDwordValue(key.get(), LogCodePageValue, details.LogCodePage);
     // An upgrade writes over the earlier entry: a version it no longer
     // states must not stay behind.
     if (details.DisplayVersion.empty()) {
@@ -72,6 +74,19 @@ RegKey OpenUninstallKey(const std::vector<std::string>& names, size_t count, LON
         key = RegKey(error == ERROR_SUCCESS ? opened : nullptr);
     }
     return key;
+}
+
+std::optional<uint32_t> ReadEntryNumber(const std::vector<std::string>& keyNames, const char* valueName) {
+    LONG error = ERROR_SUCCESS;
+    const RegKey key = OpenUninstallKey(keyNames, keyNames.size(), error);
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    if (!key || RegQueryValueExA(key.get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+                    ERROR_SUCCESS ||
+        type != REG_DWORD)
+        return std::nullopt;
+    return value;
 }
 
 std::optional<std::string> ReadEntryText(const std::vector<std::string>& keyNames, const char* valueName) {

@@ -1,6 +1,7 @@
 // The uninstall entry below HKEY_LOCAL_MACHINE that names the application and
 // its uninstaller.
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,5 +27,7 @@ RegKey OpenUninstallKey(const std::vector<std::string>& names, size_t count, LON
 // UninstallRootKey). These never create the key: an entry that is gone stays
 // gone. A value that is missing or no text reads as nothing.
 std::optional<std::string> ReadEntryText(const std::vector<std::string>& keyNames, const char* valueName);
+// A DWORD value of the key, the same way.
+std::optional<uint32_t> ReadEntryNumber(const std::vector<std::string>& keyNames, const char* valueName);
 void SetEntryText(const std::vector<std::string>& keyNames, const char* valueName, const std::string& text);
 void DeleteEntryValue(const std::vector<std::string>& keyNames, const char* valueName);

@@ -10,10 +10,12 @@
 #include "uninstall/UninstallRegistry_win.h"
 #include "uninstaller/FileRemoval_win.h"
 #include "uninstaller/LockedLog_win.h"
+#include "uninstaller/LogInOwnCodePage_win.h"
 #include "uninstaller/ProgressWindow_win.h"
 #include "uninstaller/ProtectedFolders_win.h"
 #include "uninstaller/RegistryRemoval_win.h"
 #include "uninstaller/SharedFileRemoval_win.h"
+#include "windows/CodePages_win.h"
 #include "windows/PrivateFolder_win.h"
 #include "windows/SystemPaths_win.h"
 #include "windows/Unattended_win.h"
@@ -142,9 +144,10 @@ void RewriteLog(const LockedLog& file, const std::vector<std::string>& keyNames,
 
 class Removal {
 public:
-    Removal(const ParsedLog& log, const RemovalPlan& plan, const LockedLog& file, const std::string& programPath,
-            const std::string& logPath, const std::string& caption)
-        : log_(log), plan_(plan), file_(file), programPath_(programPath), logPath_(logPath), progress_(caption) {}
+    // written: the log as it is on disk; log: the same in this program's code page.
+    Removal(const ParsedLog& written, const ParsedLog& log, const RemovalPlan& plan, const LockedLog& file,
+            const std::string& programPath, const std::string& logPath, const std::string& caption)
+        : written_(written), log_(log), plan_(plan), file_(file), programPath_(programPath), logPath_(logPath), progress_(caption) {}
 
     RemovalReport Run() {
         std::vector<std::string> paths;
@@ -165,7 +168,7 @@ public:
                 // run never lowers it again.
                 if (ReleaseSharedFile(record, report_)) {
                     left[index] = false;
-                    RewriteLog(file_, log_.KeyNames, ComposeRemainingLog(log_, left));
+                    RewriteLog(file_, log_.KeyNames, ComposeRemainingLog(written_, left));
                 }
                 continue;
             }
@@ -222,6 +225,7 @@ private:
 
     const std::vector<std::string> protectedFolders_ = ProtectedFolders();
 
+    const ParsedLog& written_;
     const ParsedLog& log_;
     const RemovalPlan& plan_;
     const LockedLog& file_;
@@ -242,12 +246,20 @@ UninstallResult RunUninstall(const std::string& programPath) {
         return {};
     const LogReadResult read = ReadUninstallLogText(bytes);
     if (!read.Log) {
+        // The reasons quote the fixed header, whose 0xB4 is a Western byte.
         Tell("The uninstall log " + logPath + " is not as setup wrote it, so nothing has been removed.\n\n" +
-                 DescribeRefusal(read),
+                 WesternText(DescribeRefusal(read)),
              kGenericCaption, MB_ICONERROR);
         return {};
     }
-    const ParsedLog& log = *read.Log;
+    const LogRecodeResult own = LogInOwnCodePage(*read.Log);
+    if (!own.Log) {
+        Tell("The uninstall log " + logPath + " names, on line " + std::to_string(own.Line) +
+                 ", a character that this version of Windows cannot handle, so nothing has been removed.",
+             kGenericCaption, MB_ICONERROR);
+        return {};
+    }
+    const ParsedLog& log = *own.Log;
     const std::string appName = log.KeyNames.back();
     const std::string caption = kCaptionPrefix + appName;
     const RemovalPlan plan = PlanRemoval(log, IsDirectory);
@@ -262,7 +274,7 @@ UninstallResult RunUninstall(const std::string& programPath) {
     if (AskUser(nullptr, question, caption, MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND, IDYES) != IDYES)
         return {UninstallExit::Cancelled, false};
 
-    const RemovalReport report = Removal(log, plan, file, programPath, logPath, caption).Run();
+    const RemovalReport report = Removal(*read.Log, log, plan, file, programPath, logPath, caption).Run();
     file.Close();
     Tell(report.FinalText(appName), caption, report.Complete() ? MB_ICONINFORMATION : MB_ICONWARNING);
     return {report.Exit(), report.Complete()};

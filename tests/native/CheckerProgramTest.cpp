@@ -70,10 +70,13 @@ TEST_F(CheckerProgram, ExitCodesTellErrorsWarningsAndUnreadableScripts) {
     EXPECT_EQ(bad.exit, CheckExit::Errors);
     EXPECT_EQ(bad.out, faulty + ":1:1: warning: unknown statement 'setappname'; did you mean "
                                 "'SetAppName'? [S101]\n" +
+                           faulty + ":1:18: warning: a character beyond ASCII in a script without the UTF-8 mark: "
+                                    "each machine reads it in its own ANSI code page; save the script as UTF-8 with "
+                                    "the mark [R005]\n" +
                            faulty + ":2:1: error: 'SetAppName' takes 1 argument, 2 given; setup stops here with exit "
                                     "code 2 [S102]\n" +
                            faulty + ":3:13: warning: variable 'APPNAM' is not set before this use; it reads as empty; "
-                                    "did you mean 'APPNAME'? [V201]\n1 error, 2 warnings\n");
+                                    "did you mean 'APPNAME'? [V201]\n1 error, 3 warnings\n");
 
     const Outcome missing = Check({dir_ + "/none.ini"});
     EXPECT_EQ(missing.exit, CheckExit::Unreadable);
@@ -88,7 +91,7 @@ TEST_F(CheckerProgram, JsonLinesCarryEveryField) {
     std::vector<json> objects;
     for (std::string line; std::getline(lines, line);)
         objects.push_back(json::parse(line)); // throws on anything but one object
-    ASSERT_EQ(objects.size(), 3u);
+    ASSERT_EQ(objects.size(), 4u);
     for (const json& o : objects) {
         for (const char* key : {"file", "severity", "code", "message"})
             EXPECT_TRUE(o.at(key).is_string()) << key;
@@ -99,11 +102,14 @@ TEST_F(CheckerProgram, JsonLinesCarryEveryField) {
     }
     EXPECT_EQ(objects[0]["suggestion"], "SetAppName");
     EXPECT_EQ(objects[0]["end_column"], 11);
-    EXPECT_EQ(objects[1]["severity"], "error");
-    EXPECT_EQ(objects[2]["column"], 13);
-    EXPECT_EQ(objects[2]["end_column"], 21);
+    EXPECT_EQ(objects[1]["code"], "R005");
+    EXPECT_EQ(objects[2]["severity"], "error");
+    EXPECT_EQ(objects[3]["column"], 13);
+    EXPECT_EQ(objects[3]["end_column"], 21);
     // Windows-1252 text becomes UTF-8 through its escapes.
     EXPECT_EQ(JsonString("\xB4\x80\x01"), "\"\\u00b4\\u20ac\\u0001\"");
+    // UTF-8 (a marked script) keeps its characters, beyond the first plane too.
+    EXPECT_EQ(JsonString("\xCE\xB1\xE4\xB8\xAD\xF0\x9F\x98\x80"), "\"\\u03b1\\u4e2d\\ud83d\\ude00\"");
 }
 
 TEST_F(CheckerProgram, SarifLogHasTheRequiredShape) {
@@ -116,7 +122,7 @@ TEST_F(CheckerProgram, SarifLogHasTheRequiredShape) {
     EXPECT_EQ(driver.at("name"), "setupcheck");
     ASSERT_EQ(driver.at("rules").size(), AllCodes().size());
     const json& results = runJson.at("results");
-    ASSERT_EQ(results.size(), 3u);
+    ASSERT_EQ(results.size(), 4u);
     for (const json& result : results) {
         EXPECT_TRUE(result.at("message").at("text").is_string());
         const std::string level = result.at("level");
@@ -129,7 +135,7 @@ TEST_F(CheckerProgram, SarifLogHasTheRequiredShape) {
         EXPECT_GE(location.at("region").at("startLine").get<int>(), 1);
         EXPECT_GE(location.at("region").at("startColumn").get<int>(), 1);
     }
-    EXPECT_EQ(results[1]["locations"][0]["physicalLocation"]["region"]["startLine"], 2);
+    EXPECT_EQ(results[2]["locations"][0]["physicalLocation"]["region"]["startLine"], 2);
 }
 
 TEST_F(CheckerProgram, MediumIsTheScriptsDirectoryAndMatchesWithoutCase) {

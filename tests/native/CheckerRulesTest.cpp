@@ -39,6 +39,9 @@ const RuleCase kCases[] = {
     {"R003", "SetRedrawWait(\"5\" ms)", {"R003 1:19"}},
     {"R003", "SetAppName (\"x\")", {"S102 1:1", "R003 1:12", "S101 1:14", "R003 1:15"}},
     {"R004", "SetCaption(\"a\")\n\x1AShowCopy()", {"R004 2:1"}},
+    // Only the first such byte is named; the mark itself is no skipped text.
+    {"R005", "SetCaption(\"a\")\nSetAppName(\"Caf\xE9 \xB4\")", {"R005 2:16"}},
+    {"R005", "\xEF\xBB\xBFSetAppName(\"Caf\xC3\xA9\")", {}},
     {"S101", "setappname(\"x\")", {"S101 1:1"}, "SetAppName"},
     {"S101", "ShowDestination()", {"S101 1:1"}, "ShowDest"},
     {"S102", "\n  ShowWelcome(\"\")", {"S102 2:3"}},

@@ -43,6 +43,14 @@ TEST(UninstallEntry, KeyNamesAreCreatedOneByOne) {
     EXPECT_EQ(UninstallKeyNames("Vendor\\Demo"), std::vector<std::string>({"Vendor", "Demo"}));
     const std::vector<std::string> cut = UninstallKeyNames(std::string(300, 'N') + "\\" + std::string(256, 'M'));
     EXPECT_EQ(cut, std::vector<std::string>({std::string(255, 'N'), std::string(255, 'M')}));
+
+    // UTF-8 ends before a character that would be split; ANSI bytes are cut at 255.
+    std::string greek;
+    for (int i = 0; i < 200; ++i)
+        greek += "\xCE\xB1";
+    EXPECT_EQ(UninstallKeyNames("x" + greek), std::vector<std::string>({"x" + greek.substr(0, 254)}));
+    EXPECT_EQ(UninstallKeyNames(greek), std::vector<std::string>({greek.substr(0, 254)}));
+    EXPECT_EQ(UninstallKeyNames(std::string(300, '\xE9')), std::vector<std::string>({std::string(255, '\xE9')}));
 }
 
 TEST(UninstallEntry, DetailsForDeploymentTools) {
