@@ -11,6 +11,7 @@
 #include "text/PathText.h"
 #include "install/Shortcut_win.h"
 #include "install/SourcePieces_win.h"
+#include "install/SourceWait_win.h"
 #include "resources/resource.h"
 #include "rollback/RunJournal_win.h"
 #include "wizard/ProcessState_win.h"
@@ -109,6 +110,8 @@ RunFlow InstallFileEntry(size_t position, std::string& installedPath) {
     if (!state.Files[position].IsPiece)
         CompleteDirectoryDestination(destination, state.Files[position].Source);
     const FileEntry entry = state.Files[position];
+    if (WaitUntilUnpacked(entry.Source) == RunFlow::Stop)
+        return RunFlow::Stop;
 
     if (!entry.IsPiece) {
         if (InstallVersionedFile(entry.Source, position) == RunFlow::Stop)

@@ -27,3 +27,11 @@ void CompleteDirectoryDestination(std::string& destination, const std::string& s
     if (!destination.empty() && destination.back() == '\\')
         destination += FileNamePart(source);
 }
+
+std::string UpperCasedPath(const std::string& path) {
+    std::string folded = path;
+    for (char& c : folded)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return folded;
+}

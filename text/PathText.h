@@ -24,3 +24,6 @@ PathSplit SplitAtLastBackslash(const std::string& path);
 // references are resolved, as "[DP]" does) receives the source's file name:
 // a file cannot be installed under a directory's own name.
 void CompleteDirectoryDestination(std::string& destination, const std::string& source);
+
+// The path with ASCII letters upper-cased: names as Windows compares them.
+std::string UpperCasedPath(const std::string& path);
