@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "windows/PendingUnpack_win.h"
+#include "windows/PrivateFolder_win.h"
 #include "windows/QuitSetup_win.h"
 #include "windows/Unattended_win.h"
 #include "wizard/ProcessState_win.h"
@@ -33,6 +34,16 @@ void ServeMessages() {
     }
 }
 
+// A killed loader cannot remove its folder, which is setup.exe's own: what
+// is not in use goes now, setup.exe itself at the next restart. Only a
+// folder of the loader's naming is touched.
+void RemoveOrphanedFolder() {
+    const std::string folder = TheState().Variables.Get("SP");
+    const std::string name = folder.substr(folder.find_last_of('\\') + 1);
+    if (name.compare(0, sizeof(kExtractionFolderPrefix) - 1, kExtractionFolderPrefix) == 0)
+        RemoveFolderTree(folder, Leftovers::RemoveAtRestart);
+}
+
 } // namespace
 
 RunFlow WaitUntilUnpacked(const std::string& sourcePath) {
@@ -47,6 +58,8 @@ RunFlow WaitUntilUnpacked(const std::string& sourcePath) {
         case SourceReadiness::Ready:
             return RunFlow::GoOn;
         case SourceReadiness::Lost:
+            if (gone)
+                RemoveOrphanedFolder();
             TellUser("Setup cannot read " + sourcePath +
                          ": the setup program it came from could not unpack it. Nothing will be installed.",
                      "Setup");

@@ -172,7 +172,7 @@ int Run(Loader& loader) {
     // The access list and the random name come from advapi32, which the
     // loader does not import.
     KeptSystemLibrary("advapi32.dll");
-    const std::string folder = MakePrivateFolder(parent, "TarvaneSetup-");
+    const std::string folder = MakePrivateFolder(parent, kExtractionFolderPrefix);
     if (folder.empty())
         return loader.Fail("Setup cannot make a folder of its own in " + parent + " to unpack its files.");
 

@@ -16,6 +16,8 @@
 #include "windows/Handles_win.h"
 
 constexpr char kPendingUnpackVariable[] = "TARVANE_SETUP_UNPACK";
+// The start of the name of the loader's folder below the Windows TEMP folder.
+constexpr char kExtractionFolderPrefix[] = "TarvaneSetup-";
 
 // A mapped view; unmapped when it goes.
 class MappedView {
