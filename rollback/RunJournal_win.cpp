@@ -1,5 +1,6 @@
 #include "rollback/RunJournal_win.h"
 
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -34,16 +35,22 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
            written == bytes.size();
 }
 
-// The record reaches the disk before the change it describes begins.
-void Write(const JournalRecord& record) {
+// The records reach the disk before the changes they describe begin: one
+// write and one flush for all of them.
+void Write(const std::vector<JournalRecord>& records) {
     OpenJournal& journal = Journal();
-    if ((!WriteAll(journal.File.get(), EncodeRecord(record)) || !FlushFileBuffers(journal.File.get())) &&
+    std::string bytes;
+    for (const JournalRecord& record : records)
+        bytes += EncodeRecord(record);
+    if ((!WriteAll(journal.File.get(), bytes) || !FlushFileBuffers(journal.File.get())) &&
         !std::exchange(journal.WriteFailureTold, true))
         AskUser(nullptr,
                 "Setup could not write its record of the installation; a stopped installation may not be undone "
                 "completely.",
                 "Setup", MB_OK | MB_ICONWARNING, IDOK);
 }
+
+void Write(const JournalRecord& record) { Write(std::vector<JournalRecord>{record}); }
 
 std::string Folded(const std::string& text) {
     std::string folded = text;
@@ -60,7 +67,9 @@ bool FirstTime(const std::string& target) {
 // undo removes it whole, so nothing in it needs a record (and a first
 // installation pays for one record per folder, not per file).
 bool InsideMadeFolder(const std::string& path) {
-    const std::string folded = Folded(path);
+    std::string folded = Folded(path);
+    if (folded.empty() || folded.back() != '\\')
+        folded += '\\'; // the made folder itself counts too
     for (const std::string& folder : Journal().MadeFolders)
         if (folded.compare(0, folder.size(), folder) == 0)
             return true;
@@ -125,9 +134,13 @@ bool OpenRunJournal() {
     return true;
 }
 
-void JournalFile(const std::string& path, FileChange change) {
+namespace {
+
+// The record of a file's first change in the run; nothing when it needs
+// none (no journal, already recorded, inside a folder the run made).
+std::optional<JournalRecord> FileRecord(const std::string& path, FileChange change) {
     if (!RunJournalOpen() || InsideMadeFolder(path) || !FirstTime("F" + path))
-        return;
+        return std::nullopt;
     JournalRecord record;
     record.Path = path;
     WIN32_FILE_ATTRIBUTE_DATA state{};
@@ -140,11 +153,29 @@ void JournalFile(const std::string& path, FileChange change) {
         record.CreationTime = Joined(state.ftCreationTime);
         record.LastWriteTime = Joined(state.ftLastWriteTime);
     }
-    Write(record);
+    return record;
+}
+
+} // namespace
+
+void JournalFile(const std::string& path, FileChange change) {
+    if (const std::optional<JournalRecord> record = FileRecord(path, change))
+        Write(*record);
+}
+
+void JournalFiles(const std::vector<std::string>& paths) {
+    std::vector<JournalRecord> records;
+    for (const std::string& path : paths)
+        if (std::optional<JournalRecord> record = FileRecord(path, FileChange::Replaced))
+            records.push_back(std::move(*record));
+    if (!records.empty())
+        Write(records);
 }
 
 void JournalNewDirectory(const std::string& path) {
-    if (!RunJournalOpen() || GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES || InsideMadeFolder(path) ||
+    // The cheap test first: a folder inside a made one is there, or the
+    // made one's undo covers it.
+    if (!RunJournalOpen() || InsideMadeFolder(path) || GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES ||
         !FirstTime("D" + path))
         return;
     JournalRecord record;

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "rollback/UndoRun_win.h"
 
@@ -20,6 +21,10 @@ bool RunJournalOpen();
 enum class FileChange { Replaced, WrittenInPlace };
 
 void JournalFile(const std::string& path, FileChange change);
+// The records of files the version-aware installer is about to replace or
+// create, all written with one flush: the copy run's records of a section,
+// before its first file. A later JournalFile of one of them does nothing.
+void JournalFiles(const std::vector<std::string>& paths);
 void JournalNewDirectory(const std::string& path);
 void JournalRegistryValue(HKEY root, const std::string& key, const std::string& name);
 void JournalRegistryKey(HKEY root, const std::string& key);

@@ -55,7 +55,7 @@ build() {
 medium() {
     mkdir -p "$1/files"
     printf '%s\r\n' 'SetAppName("Bench")' 'CreateSection("Main", "1", "0", "")' \
-        'AddFile("[SP]\files\*.*", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")' 'ShowCopy()' \
+        'AddFile("[SP]\files\*.*", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")' 'ShowDest()' 'ShowCopy()' \
         >"$1/SetupScript.ini"
     cp "$BUILD/setup.exe" "$1/"
 }
@@ -107,6 +107,7 @@ prefix() {
     export WINEPREFIX=$WORK/prefix
     start_xvfb 1024x768x24 || return 1
     make_template_prefix "$WINEPREFIX" "$WORK/prefix.log" || { echo "no prefix"; return 1; }
+    mkdir -p "$WINEPREFIX/drive_c/bench"
 }
 
 # first_window_seconds DIR PROGRAM: starts PROGRAM in DIR and prints the

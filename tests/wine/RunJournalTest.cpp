@@ -108,4 +108,31 @@ TEST(RunJournal, AStoppedRunIsPutBackAndASecondUndoFindsNothingToDo) {
     RemoveEmptyKeys(HKEY_LOCAL_MACHINE, key, "Software");
 }
 
+// A section's records go at once, before its first file: the installer then
+// replaces one file and creates another, and the undo puts both back.
+TEST(RunJournal, ASectionsRecordsWrittenAtOnceUndoItsFiles) {
+    ScratchDirectory directory;
+    const std::string replaced = directory.PathOf("a.dll"), created = directory.PathOf("b.dll");
+    ASSERT_TRUE(CopyFileA(FixturePath("ver19.dll").c_str(), replaced.c_str(), FALSE));
+
+    ASSERT_TRUE(OpenRunJournal());
+    JournalFiles({replaced, created});
+    for (const char* name : {"a.dll", "b.dll"}) {
+        InstallFileRequest request;
+        request.Flags = VIFF_FORCEINSTALL;
+        request.SourceName = "ver20.dll";
+        request.DestinationName = name;
+        request.SourceDirectory = FixtureDirectory();
+        request.DestinationDirectory = directory.Path();
+        // The installer's own hook for the file comes after the section's.
+        JournalFile(directory.PathOf(name), FileChange::Replaced);
+        EXPECT_EQ(VersionInstallFile(request).Result & ~VIF_TEMPFILE, 0u) << name;
+    }
+    EXPECT_EQ(VersionMS(replaced), 0x00020000u);
+    EXPECT_TRUE(UndoOpenRun().Problems.empty());
+    EXPECT_EQ(VersionMS(replaced), 0x00010009u);
+    EXPECT_FALSE(FileExists(created));
+    EXPECT_TRUE(OpenRuns().empty());
+}
+
 } // namespace
