@@ -23,7 +23,8 @@
 #    are the wait before the page and the section-size computation.
 #
 # The times come from the robot, whose lines are stamped as they arrive: a
-# window is seen within the robot's 20 ms polling.
+# window is seen within the robot's 20 ms polling. The machine's load
+# (uptime) is printed first: other work slows both sides, not always alike.
 set -uo pipefail
 
 # shellcheck source=tools/common.sh
@@ -211,6 +212,7 @@ bench_sections() {
         "$(printf '%.3f' "$(echo "$sized - $message" | bc)")"
 }
 
+echo "load: $(uptime)"
 build || exit 1
 start_xvfb 1024x768x24 || exit 1
 echo "making the Wine prefix"

@@ -8,6 +8,7 @@
 
 #include "install/VerInstallCalls_win.h"
 #include "install/VersionInfo_win.h"
+#include "rollback/JournalRecord.h"
 #include "rollback/OpenRuns_win.h"
 #include "rollback/RegistryState_win.h"
 #include "rollback/RunJournal_win.h"
@@ -128,6 +129,19 @@ TEST(RunJournal, ASectionsRecordsWrittenAtOnceUndoItsFiles) {
         JournalFile(directory.PathOf(name), FileChange::Replaced);
         EXPECT_EQ(VersionInstallFile(request).Result & ~VIF_TEMPFILE, 0u) << name;
     }
+    // Two records, the section's: the installer's hooks added none.
+    ASSERT_EQ(OpenRuns().size(), 1u);
+    const std::string journal = OpenRuns()[0] + "\\" + kJournalFileName;
+    std::string bytes(4096, '\0');
+    const HANDLE file = CreateFileA(journal.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    const std::vector<JournalRecord> records = ReadJournal(bytes.substr(0, read));
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].Kind, RecordKind::FileReplaced);
+    EXPECT_EQ(records[1].Kind, RecordKind::FileCreated);
     EXPECT_EQ(VersionMS(replaced), 0x00020000u);
     EXPECT_TRUE(UndoOpenRun().Problems.empty());
     EXPECT_EQ(VersionMS(replaced), 0x00010009u);
