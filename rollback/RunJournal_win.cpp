@@ -1,5 +1,6 @@
 #include "rollback/RunJournal_win.h"
 
+#include <memory>
 #include <optional>
 #include <set>
 #include <utility>
@@ -228,6 +229,24 @@ void JournalLibraryRegistration(const std::string& path, bool existedBefore) {
     Write(record);
 }
 
+namespace {
+
+// The removal of a committed run's folder, which runs behind the pages that
+// follow the copy page: with a backup per replaced file it takes as long as
+// making them did.
+KernelHandle& RemovalThread() {
+    static KernelHandle thread;
+    return thread;
+}
+
+DWORD WINAPI RemoveCommittedFolder(void* folder) {
+    const std::unique_ptr<std::string> owned(static_cast<std::string*>(folder));
+    RemoveJournalFolder(*owned);
+    return 0;
+}
+
+} // namespace
+
 void CommitRunJournal() {
     OpenJournal& journal = Journal();
     if (!journal.File)
@@ -237,7 +256,21 @@ void CommitRunJournal() {
     // leaves a folder of no consequence, never a half journal to undo.
     RemoveOpenRun(folder);
     CloseJournal();
-    RemoveJournalFolder(folder);
+    FinishCommittedRemoval();
+    std::unique_ptr<std::string> owned(new std::string(folder));
+    DWORD id = 0;
+    RemovalThread().reset(CreateThread(nullptr, 0, &RemoveCommittedFolder, owned.get(), 0, &id));
+    if (RemovalThread())
+        owned.release(); // the thread's now
+    else
+        RemoveJournalFolder(folder);
+}
+
+void FinishCommittedRemoval() {
+    if (!RemovalThread())
+        return;
+    WaitForSingleObject(RemovalThread().get(), INFINITE);
+    RemovalThread().reset();
 }
 
 UndoReport UndoOpenRun() {

@@ -30,7 +30,10 @@ void JournalRegistryValue(HKEY root, const std::string& key, const std::string& 
 void JournalRegistryKey(HKEY root, const std::string& key);
 void JournalLibraryRegistration(const std::string& path, bool existedBefore);
 
-// The run completed: journal and backups go, the run is no longer open.
+// The run completed: it is no longer open, and its journal and backups go
+// on a thread of their own (the next pages need not wait for them).
 void CommitRunJournal();
+// Waits until a committed run's folder is gone: before setup.exe ends.
+void FinishCommittedRemoval();
 // The run stopped: every change is undone and the journal goes.
 UndoReport UndoOpenRun();

@@ -149,4 +149,24 @@ TEST(RunJournal, ASectionsRecordsWrittenAtOnceUndoItsFiles) {
     EXPECT_TRUE(OpenRuns().empty());
 }
 
+// A committed run's folder, with a backup per replaced file, goes on a
+// thread of its own; once it is waited for, nothing of the run is left.
+TEST(RunJournal, ACommittedRunsBackupsGoBehindThePages) {
+    ScratchDirectory directory;
+    std::vector<std::string> files;
+    for (int i = 0; i < 50; ++i) {
+        files.push_back(directory.PathOf("f" + std::to_string(i) + ".txt"));
+        ASSERT_TRUE(WriteTextFile(files.back(), "old"));
+    }
+    ASSERT_TRUE(OpenRunJournal());
+    const std::string folder = OpenRuns().at(0);
+    JournalFiles(files);
+    CommitRunJournal();
+    EXPECT_TRUE(OpenRuns().empty()); // no longer open, before its folder goes
+    FinishCommittedRemoval();
+    EXPECT_FALSE(FileExists(folder));
+    for (const std::string& file : files)
+        EXPECT_TRUE(FileExists(file)) << file;
+}
+
 } // namespace
