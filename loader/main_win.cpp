@@ -1,7 +1,9 @@
 // bundleloader.exe: the front of every bundle that setuppack writes. It
-// checks the payload behind its own image, unpacks it into a new folder of
-// its own under the Windows TEMP folder, runs setup.exe from there with its
-// own command line, removes the folder and ends with setup.exe's exit code.
+// checks the payload behind its own image, unpacks what setup.exe needs to
+// start into a new folder of its own under the Windows TEMP folder, runs
+// setup.exe from there with its own command line while it unpacks the rest
+// behind setup.exe's pages, removes the folder and ends with setup.exe's
+// exit code.
 #include <windows.h>
 
 #include <atomic>
@@ -50,16 +52,16 @@ uint64_t UnpackedSize(const CheckedPayload& payload) {
     return total;
 }
 
-// Starts setup.exe in the folder with the loader's own arguments; inherit
-// hands it the handles of the block of pending files. Nothing when it cannot
+// Starts setup.exe in the folder with the loader's own arguments; it
+// inherits the handles of the block of pending files. Nothing when it cannot
 // be started.
-KernelHandle StartSetup(const std::string& folder, const std::string& tail, bool inherit) {
+KernelHandle StartSetup(const std::string& folder, const std::string& tail) {
     const std::string program = folder + "\\setup.exe";
     std::string commandLine = "\"" + program + "\"" + (tail.empty() ? "" : " " + tail);
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, inherit ? TRUE : FALSE, 0, nullptr,
+    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
                         folder.c_str(), &startup, &process))
         return KernelHandle();
     CloseHandle(process.hThread);
@@ -127,7 +129,7 @@ std::string RunSetupBehindPages(const std::string& folder, const std::string& ta
     PendingBlockWriter block(pending);
     if (!block || !SetEnvironmentVariableA(kPendingUnpackVariable, block.VariableValue().c_str()))
         return "Setup cannot share the state of its unpacking with " + folder + "\\setup.exe.";
-    const KernelHandle setup = StartSetup(folder, tail, true);
+    const KernelHandle setup = StartSetup(folder, tail);
     SetEnvironmentVariableA(kPendingUnpackVariable, nullptr);
     if (!setup)
         return "Setup cannot start " + folder + "\\setup.exe.";
@@ -143,10 +145,12 @@ std::string RunSetupBehindPages(const std::string& folder, const std::string& ta
         WaitForSingleObject(thread.get(), INFINITE);
     if (!GetExitCodeProcess(setup.get(), &exitCode))
         exitCode = kLoaderFailed;
+    if (!thread)
+        return FailureText(UnpackOutcome::SinkFailed, folder);
     // A stop is no failure; damage or a failed write is, whether or not
     // setup.exe needed the file.
     const bool stopped = work.Stop.load() && work.Outcome == UnpackOutcome::SinkFailed;
-    return stopped || !thread ? std::string() : FailureText(work.Outcome, folder);
+    return stopped ? std::string() : FailureText(work.Outcome, folder);
 }
 
 int Run(Loader& loader) {
