@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "rollback/RunJournal_win.h"
 #include "windows/Handles_win.h"
 #include "windows/Platform_win.h"
 #include "windows/SystemErrorText_win.h"
@@ -34,6 +35,7 @@ void OfferRestart(const std::string& appName) {
         return;
     if (PlatformId() == VER_PLATFORM_WIN32_NT)
         EnableShutdownPrivilege();
+    FinishCommittedRemoval(); // not cut short by the restart
     // Planned, for an application's installation.
     constexpr DWORD kReason = 0x80000000 | 0x00040000 | 0x00000002;
     if (ExitWindowsEx(EWX_REBOOT, kReason)) {

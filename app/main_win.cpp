@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/Startup_win.h"
+#include "rollback/RunJournal_win.h"
 #include "windows/SystemLibrary_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -10,5 +11,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // What setup.exe uses and what those libraries load by name in turn.
     KeepSystemLibraries({"version.dll", "setupapi.dll", "comctl32.dll", "shell32.dll", "ole32.dll", "oleaut32.dll",
                          "uxtheme.dll", "msimg32.dll", "usp10.dll"});
-    return RunSetup(instance);
+    const int exitCode = RunSetup(instance);
+    FinishCommittedRemoval();
+    return exitCode;
 }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text/PathText.h"
+
 namespace {
 
 bool IsDeviceName(std::string component) {
@@ -47,10 +49,4 @@ bool IsSafeEntryPath(const std::string& path) {
     }
 }
 
-std::string FoldedEntryPath(const std::string& path) {
-    std::string folded = path;
-    for (char& c : folded)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return folded;
-}
+std::string FoldedEntryPath(const std::string& path) { return UpperCasedPath(path); }

@@ -10,6 +10,8 @@
 namespace {
 
 const char kMagic[8] = {'T', 'A', 'R', 'V', 'P', 'A', 'K', '1'};
+// Where the lead count lies, in bytes that earlier bundles left zero.
+constexpr size_t kLeadCountOffset = 68;
 
 void PutLe(std::string& out, uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
@@ -105,6 +107,8 @@ std::string EncodeHeader(const PayloadHeader& header) {
     PutLe(out, header.StoredSize, 8);
     PutLe(out, header.FileCount, 4);
     out.append(reinterpret_cast<const char*>(header.LzmaProps), kLzmaPropsSize);
+    out.resize(kLeadCountOffset, '\0');
+    PutLe(out, header.LeadCount, 4);
     out.resize(kPayloadHeaderSize - 4, '\0');
     PutLe(out, UpdateCrc(0, out.data(), out.size()), 4);
     return out;
@@ -129,12 +133,15 @@ Checked<PayloadHeader> DecodeHeader(const std::string& bytes, uint64_t available
     h.FileCount = static_cast<uint32_t>(reader.Get(4));
     for (uint8_t& prop : h.LzmaProps)
         prop = static_cast<uint8_t>(reader.Get(1));
-    reader.Text(kPayloadHeaderSize - 4 - (8 + 8 + 8 + 4 + 4 + 8 + 8 + 8 + 4 + kLzmaPropsSize));
+    reader.Text(kLeadCountOffset - (8 + 8 + 8 + 4 + 4 + 8 + 8 + 8 + 4 + kLzmaPropsSize));
+    h.LeadCount = static_cast<uint32_t>(reader.Get(4));
+    reader.Text(kPayloadHeaderSize - 4 - kLeadCountOffset - 4);
     if (reader.Get(4) != UpdateCrc(0, bytes.data(), kPayloadHeaderSize - 4))
         return Refuse<PayloadHeader>(PayloadProblem::HeaderDamaged);
     uint64_t sum = 0;
     if (!AddsUp({kPayloadHeaderSize, h.IndexSize, h.LzmaPackedSize, h.StoredSize}, sum) || sum != h.PayloadSize ||
-        h.IndexSize > kMaxIndexSize || (h.LzmaPackedSize == 0) != (h.LzmaUnpackedSize == 0))
+        h.IndexSize > kMaxIndexSize || (h.LzmaPackedSize == 0) != (h.LzmaUnpackedSize == 0) ||
+        h.LeadCount > h.FileCount)
         return Refuse<PayloadHeader>(PayloadProblem::Inconsistent);
     uint32_t dictionary = 0;
     for (size_t i = 1; i < kLzmaPropsSize; ++i)

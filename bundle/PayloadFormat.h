@@ -32,6 +32,11 @@ struct PayloadHeader {
     uint64_t StoredSize = 0;      // the stored area after the stream
     uint32_t FileCount = 0;
     uint8_t LzmaProps[kLzmaPropsSize] = {};
+    // The first LeadCount files of the index are what setup.exe needs to
+    // start; the loader unpacks them before it starts setup.exe and the rest
+    // behind its pages. 0 (bundles written before the split): everything
+    // first.
+    uint32_t LeadCount = 0;
 };
 
 constexpr size_t kPayloadHeaderSize = 80;

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "bundle/EntryPath.h"
+
 namespace {
 
 constexpr size_t kBufferSize = 256 * 1024;
@@ -26,137 +28,11 @@ bool ReadText(ByteSource& source, uint64_t offset, size_t size, std::string& tex
     return size == 0 || source.Read(offset, &text[0], size);
 }
 
-// The files of one area in index order, fed with that area's bytes in turn.
-class FileFeeder {
-public:
-    FileFeeder(const CheckedPayload& payload, PackMethod method, UnpackSink& sink) : sink_(sink) {
-        for (const PackedFile& file : payload.Files)
-            if (file.Method == method)
-                files_.push_back(&file);
-    }
-    // Opens the files of size 0 that come next, then feeds bytes.
-    bool Feed(const unsigned char* data, size_t size) {
-        for (;;) {
-            if (!Settle())
-                return false;
-            if (size == 0)
-                return true;
-            if (next_ == files_.size())
-                return false; // more bytes than the index names
-            const PackedFile& file = *files_[next_];
-            const size_t piece = static_cast<size_t>(std::min<uint64_t>(size, file.Size - written_));
-            if (!sink_.Write(data, piece))
-                return SinkFailed();
-            crc_ = UpdateCrc(crc_, data, piece);
-            written_ += piece;
-            data += piece;
-            size -= piece;
-        }
-    }
-    bool Finished() { return Settle() && next_ == files_.size(); }
-    bool SinkFailedToWrite() const { return sinkFailed_; }
-
-private:
-    // Begins the current file, and ends every file that is complete.
-    bool Settle() {
-        while (next_ < files_.size()) {
-            const PackedFile& file = *files_[next_];
-            if (!open_) {
-                if (!sink_.Begin(file))
-                    return SinkFailed();
-                open_ = true;
-                written_ = 0;
-                crc_ = 0;
-            }
-            if (written_ < file.Size)
-                return true;
-            if (crc_ != file.Crc)
-                return false;
-            if (!sink_.End())
-                return SinkFailed();
-            open_ = false;
-            ++next_;
-        }
-        return true;
-    }
-    bool SinkFailed() {
-        sinkFailed_ = true;
-        return false;
-    }
-
-    UnpackSink& sink_;
-    std::vector<const PackedFile*> files_;
-    size_t next_ = 0;
-    bool open_ = false;
-    uint64_t written_ = 0;
-    uint32_t crc_ = 0;
-    bool sinkFailed_ = false;
-};
-
 struct DecoderState {
     CLzmaDec decoder;
     DecoderState() { LzmaDec_Construct(&decoder); }
     ~DecoderState() { LzmaDec_Free(&decoder, &kAllocator); }
 };
-
-bool UnpackLzma(ByteSource& source, const CheckedPayload& payload, FileFeeder& feeder, uint64_t& done,
-                const std::function<void(uint64_t)>& progress) {
-    const PayloadHeader& header = payload.Header;
-    if (header.LzmaPackedSize == 0)
-        return true;
-    DecoderState state;
-    if (LzmaDec_Allocate(&state.decoder, header.LzmaProps, kLzmaPropsSize, &kAllocator) != SZ_OK)
-        return false;
-    LzmaDec_Init(&state.decoder);
-    std::unique_ptr<unsigned char[]> in(new unsigned char[kBufferSize]), out(new unsigned char[kBufferSize]);
-    uint64_t inOffset = payload.Begin + kPayloadHeaderSize + header.IndexSize;
-    uint64_t inLeft = header.LzmaPackedSize, outLeft = header.LzmaUnpackedSize;
-    size_t inPos = 0, inSize = 0;
-    while (outLeft > 0) {
-        if (inPos == inSize && inLeft > 0) {
-            inSize = static_cast<size_t>(std::min<uint64_t>(inLeft, kBufferSize));
-            if (!source.Read(inOffset, in.get(), inSize))
-                return false;
-            inOffset += inSize;
-            inLeft -= inSize;
-            inPos = 0;
-        }
-        SizeT outSize = static_cast<SizeT>(std::min<uint64_t>(outLeft, kBufferSize));
-        SizeT inUsed = inSize - inPos;
-        ELzmaStatus status;
-        const ELzmaFinishMode finish = outSize == outLeft ? LZMA_FINISH_END : LZMA_FINISH_ANY;
-        if (LzmaDec_DecodeToBuf(&state.decoder, out.get(), &outSize, in.get() + inPos, &inUsed, finish, &status) !=
-            SZ_OK)
-            return false;
-        inPos += inUsed;
-        if (outSize == 0 && inUsed == 0)
-            return false; // no progress: the stream ends early
-        if (!feeder.Feed(out.get(), outSize))
-            return false;
-        outLeft -= outSize;
-        done += outSize;
-        progress(done);
-    }
-    // The whole stream must have been used: no bytes hidden after it.
-    return inLeft == 0 && inPos == inSize;
-}
-
-bool UnpackStored(ByteSource& source, const CheckedPayload& payload, FileFeeder& feeder, uint64_t& done,
-                  const std::function<void(uint64_t)>& progress) {
-    const PayloadHeader& header = payload.Header;
-    std::unique_ptr<unsigned char[]> buffer(new unsigned char[kBufferSize]);
-    uint64_t offset = payload.Begin + kPayloadHeaderSize + header.IndexSize + header.LzmaPackedSize;
-    for (uint64_t left = header.StoredSize; left > 0;) {
-        const size_t size = static_cast<size_t>(std::min<uint64_t>(left, kBufferSize));
-        if (!source.Read(offset, buffer.get(), size) || !feeder.Feed(buffer.get(), size))
-            return false;
-        offset += size;
-        left -= size;
-        done += size;
-        progress(done);
-    }
-    return true;
-}
 
 } // namespace
 
@@ -205,18 +81,121 @@ Checked<CheckedPayload> CheckPayload(ByteSource& source, const std::function<voi
     return result;
 }
 
+struct PayloadUnpacker::State {
+    ByteSource& Source;
+    const CheckedPayload& Payload;
+    size_t Next = 0;
+    uint64_t Done = 0;
+    DecoderState Decoder;
+    bool DecoderReady = false;
+    std::unique_ptr<unsigned char[]> In{new unsigned char[kBufferSize]};
+    std::unique_ptr<unsigned char[]> Out{new unsigned char[kBufferSize]};
+    uint64_t InOffset = 0, InLeft = 0, OutLeft = 0;
+    size_t InPos = 0, InSize = 0;
+
+    State(ByteSource& source, const CheckedPayload& payload) : Source(source), Payload(payload) {
+        const PayloadHeader& header = payload.Header;
+        InOffset = payload.Begin + kPayloadHeaderSize + header.IndexSize;
+        InLeft = header.LzmaPackedSize;
+        OutLeft = header.LzmaUnpackedSize;
+    }
+
+    // Fills size bytes of Out from the compressed stream.
+    bool Decode(size_t size) {
+        if (!DecoderReady) {
+            if (LzmaDec_Allocate(&Decoder.decoder, Payload.Header.LzmaProps, kLzmaPropsSize, &kAllocator) != SZ_OK)
+                return false;
+            LzmaDec_Init(&Decoder.decoder);
+            DecoderReady = true;
+        }
+        if (size > OutLeft)
+            return false;
+        for (size_t filled = 0; filled < size;) {
+            if (InPos == InSize && InLeft > 0) {
+                InSize = static_cast<size_t>(std::min<uint64_t>(InLeft, kBufferSize));
+                if (!Source.Read(InOffset, In.get(), InSize))
+                    return false;
+                InOffset += InSize;
+                InLeft -= InSize;
+                InPos = 0;
+            }
+            SizeT outSize = size - filled;
+            SizeT inUsed = InSize - InPos;
+            ELzmaStatus status;
+            const ELzmaFinishMode finish = outSize == OutLeft ? LZMA_FINISH_END : LZMA_FINISH_ANY;
+            if (LzmaDec_DecodeToBuf(&Decoder.decoder, Out.get() + filled, &outSize, In.get() + InPos, &inUsed, finish,
+                                    &status) != SZ_OK)
+                return false;
+            InPos += inUsed;
+            if (outSize == 0 && inUsed == 0)
+                return false; // no progress: the stream ends early
+            filled += outSize;
+            OutLeft -= outSize;
+        }
+        return true;
+    }
+
+    // Fills size bytes of Out with the stored area's bytes at offset.
+    bool ReadStored(uint64_t offset, size_t size) {
+        const PayloadHeader& header = Payload.Header;
+        return Source.Read(Payload.Begin + kPayloadHeaderSize + header.IndexSize + header.LzmaPackedSize + offset,
+                           Out.get(), size);
+    }
+
+    UnpackOutcome UnpackFile(const PackedFile& file, UnpackSink& sink, const std::function<void(uint64_t)>& progress) {
+        if (!sink.Begin(file))
+            return UnpackOutcome::SinkFailed;
+        uint32_t crc = 0;
+        for (uint64_t written = 0; written < file.Size;) {
+            const size_t piece = static_cast<size_t>(std::min<uint64_t>(file.Size - written, kBufferSize));
+            const bool read = file.Method == PackMethod::Lzma ? Decode(piece) : ReadStored(file.Offset + written, piece);
+            if (!read)
+                return UnpackOutcome::Damaged;
+            if (!sink.Write(Out.get(), piece))
+                return UnpackOutcome::SinkFailed;
+            crc = UpdateCrc(crc, Out.get(), piece);
+            written += piece;
+            Done += piece;
+            progress(Done);
+        }
+        if (crc != file.Crc)
+            return UnpackOutcome::Damaged;
+        return sink.End() ? UnpackOutcome::Unpacked : UnpackOutcome::SinkFailed;
+    }
+};
+
+PayloadUnpacker::PayloadUnpacker(ByteSource& source, const CheckedPayload& payload)
+    : state_(new State(source, payload)) {}
+
+PayloadUnpacker::~PayloadUnpacker() = default;
+
+size_t PayloadUnpacker::Next() const { return state_->Next; }
+
+UnpackOutcome PayloadUnpacker::UnpackUpTo(size_t end, UnpackSink& sink, const std::function<void(uint64_t)>& progress) {
+    State& state = *state_;
+    const std::vector<PackedFile>& files = state.Payload.Files;
+    end = std::min(end, files.size());
+    for (; state.Next < end; ++state.Next) {
+        const UnpackOutcome outcome = state.UnpackFile(files[state.Next], sink, progress);
+        if (outcome != UnpackOutcome::Unpacked)
+            return outcome;
+    }
+    // The whole stream must have been used: no bytes hidden after it.
+    if (state.Next == files.size() && (state.OutLeft != 0 || state.InLeft != 0 || state.InPos != state.InSize))
+        return UnpackOutcome::Damaged;
+    return UnpackOutcome::Unpacked;
+}
+
 UnpackOutcome UnpackPayload(ByteSource& source, const CheckedPayload& payload, UnpackSink& sink,
                             const std::function<void(uint64_t)>& progress) {
-    uint64_t done = 0;
-    FileFeeder lzmaFiles(payload, PackMethod::Lzma, sink);
-    const bool lzmaDone = UnpackLzma(source, payload, lzmaFiles, done, progress) && lzmaFiles.Finished();
-    if (lzmaFiles.SinkFailedToWrite())
-        return UnpackOutcome::SinkFailed;
-    if (!lzmaDone)
-        return UnpackOutcome::Damaged;
-    FileFeeder storedFiles(payload, PackMethod::Stored, sink);
-    const bool storedDone = UnpackStored(source, payload, storedFiles, done, progress) && storedFiles.Finished();
-    if (storedFiles.SinkFailedToWrite())
-        return UnpackOutcome::SinkFailed;
-    return storedDone ? UnpackOutcome::Unpacked : UnpackOutcome::Damaged;
+    PayloadUnpacker unpacker(source, payload);
+    return unpacker.UnpackUpTo(payload.Files.size(), sink, progress);
+}
+
+size_t LeadEnd(const CheckedPayload& payload) {
+    const size_t lead = payload.Header.LeadCount;
+    for (size_t i = 0; i < lead && i < payload.Files.size(); ++i)
+        if (FoldedEntryPath(payload.Files[i].Path) == "SETUP.EXE")
+            return lead;
+    return payload.Files.size();
 }

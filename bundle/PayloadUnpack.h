@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "bundle/PayloadFormat.h"
@@ -39,8 +40,35 @@ Checked<CheckedPayload> CheckPayload(ByteSource& source, const std::function<voi
 
 enum class UnpackOutcome { Unpacked, Damaged, SinkFailed };
 
-// Streams every file of a checked payload into the sink, checking each
-// file's checksum; memory stays within the dictionary and a few buffers.
-// progress gets the unpacked bytes so far.
+// Unpacks the files of a checked payload in index order, checking each
+// file's checksum; the compressed ones come from one decoder that keeps its
+// state from call to call, so the files can be unpacked in parts. Memory
+// stays within the dictionary and a few buffers.
+class PayloadUnpacker {
+public:
+    PayloadUnpacker(ByteSource& source, const CheckedPayload& payload);
+    ~PayloadUnpacker();
+    PayloadUnpacker(const PayloadUnpacker&) = delete;
+    PayloadUnpacker& operator=(const PayloadUnpacker&) = delete;
+
+    // Unpacks the files from the next one up to, not including, the file at
+    // end (at most the count of files). progress gets the unpacked bytes
+    // since the first call. After the last file the compressed stream must
+    // be used up exactly.
+    UnpackOutcome UnpackUpTo(size_t end, UnpackSink& sink, const std::function<void(uint64_t)>& progress);
+
+    // The index position of the next file to unpack.
+    size_t Next() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// Every file at once.
 UnpackOutcome UnpackPayload(ByteSource& source, const CheckedPayload& payload, UnpackSink& sink,
                             const std::function<void(uint64_t)>& progress);
+
+// How many files, from the first, must be unpacked before setup.exe starts:
+// the header's lead when it holds setup.exe at the top, otherwise all.
+size_t LeadEnd(const CheckedPayload& payload);

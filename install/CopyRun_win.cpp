@@ -11,6 +11,7 @@
 #include "text/PathText.h"
 #include "install/Shortcut_win.h"
 #include "install/SourcePieces_win.h"
+#include "install/SourceWait_win.h"
 #include "resources/resource.h"
 #include "rollback/NewFolders_win.h"
 #include "rollback/RunJournal_win.h"
@@ -102,19 +103,43 @@ void CreateShortcutOf(SetupState& state, const FileEntry& entry, const std::stri
 
 }
 
+// The destination as the copy run resolves it before installing the file.
+std::string ResolvedDestination(const FileEntry& entry) {
+    std::string destination = entry.Destination;
+    TheState().Variables.Substitute(destination);
+    CollapseBackslashes(destination);
+    // Pieces keep their destination as written: all pieces of a split file
+    // must meet in the one assembly file that its name gives.
+    if (!entry.IsPiece)
+        CompleteDirectoryDestination(destination, entry.Source);
+    return destination;
+}
+
+// The records of the files of a section that the installer puts where their
+// entries say (not shared files, not pieces), written at once before its
+// first file: one flush per section instead of one per file.
+void JournalSectionFiles(const CopySectionStep& section) {
+    std::vector<std::string> targets;
+    for (const CopyFileStep& file : section.Files) {
+        const FileEntry& entry = TheState().Files[file.FileIndex];
+        if (entry.Shared || entry.IsPiece)
+            continue;
+        std::string target = ResolvedDestination(entry);
+        CollapseBackslashes(target); // as the installation of a non-shared file does
+        targets.push_back(target);
+    }
+    JournalFiles(targets);
+}
+
 } // namespace
 
 RunFlow InstallFileEntry(size_t position, std::string& installedPath) {
     SetupState& state = TheState();
     installedPath.clear();
-    std::string& destination = state.Files[position].Destination;
-    state.Variables.Substitute(destination);
-    CollapseBackslashes(destination);
-    // Pieces keep their destination as written: all pieces of a split file
-    // must meet in the one assembly file that its name gives.
-    if (!state.Files[position].IsPiece)
-        CompleteDirectoryDestination(destination, state.Files[position].Source);
+    state.Files[position].Destination = ResolvedDestination(state.Files[position]);
     const FileEntry entry = state.Files[position];
+    if (WaitUntilUnpacked(entry.Source) == RunFlow::Stop)
+        return RunFlow::Stop;
 
     if (!entry.IsPiece) {
         if (InstallVersionedFile(entry.Source, position) == RunFlow::Stop)
@@ -154,6 +179,7 @@ std::optional<int> RunCopy() {
         SendMessageA(sectionBar, PBM_SETPOS, static_cast<WPARAM>(section.SectionBarPosition), 0);
         fileBar.SetRange(section.FileBarHigh);
         SetDlgItemTextA(page, IDC_COPY_SECTION_NAME, state.Sections[section.SectionIndex].Name.c_str());
+        JournalSectionFiles(section);
         for (const CopyFileStep& file : section.Files) {
             fileName.Show(FileNamePart(state.Files[file.FileIndex].Destination));
             fileBar.SetPosition(file.FileBarPosition);

@@ -124,6 +124,18 @@ void RecordNonSharedFile(const std::string& installedPath) {
     TheState().UninstallLogStream.WriteNonSharedFile(parts.Directory, parts.Name);
 }
 
+// The files of a section usually share their directory: once it is there,
+// the next file does not ask for it again (two calls to the file system
+// per file fewer).
+void MakeDirectoryOnce(const std::string& directory) {
+    static std::string made;
+    if (directory == made)
+        return;
+    // Every missing level, each journaled.
+    if (MakeFolderWhole(directory).Exists)
+        made = directory;
+}
+
 // The existing file is never touched before the installer replaces it, so a
 // skipped or failed installation leaves it as it was.
 RunFlow InstallNonSharedFile(const PreparedPaths& paths, InstallPrompts& prompts) {
@@ -131,7 +143,7 @@ RunFlow InstallNonSharedFile(const PreparedPaths& paths, InstallPrompts& prompts
     std::string target = paths.Destination;
     CollapseBackslashes(target);
     const PathSplit longForm = SplitAtLastBackslash(target);
-    MakeFolderWhole(longForm.Directory);
+    MakeDirectoryOnce(longForm.Directory);
     state.CurrentDestPath = target;
     if (Exists(target) && !state.OverwriteAll) {
         switch (AskOverwrite()) {

@@ -1,5 +1,7 @@
 #include "rollback/RunJournal_win.h"
 
+#include <memory>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -9,8 +11,8 @@
 #include "rollback/JournalRecord.h"
 #include "rollback/OpenRuns_win.h"
 #include "rollback/RegistryState_win.h"
-#include "windows/FindFiles_win.h"
 #include "text/PathText.h"
+#include "windows/FindFiles_win.h"
 #include "windows/PrivateFolder_win.h"
 #include "windows/SystemLibrary_win.h"
 #include "windows/SystemPaths_win.h"
@@ -48,15 +50,24 @@ enum class Durability {
     Written,
 };
 
-void Write(const JournalRecord& record, Durability durability = Durability::Flushed) {
+// The records reach the disk before the changes they describe begin: one
+// write (and one flush) for all of them.
+void Write(const std::vector<JournalRecord>& records, Durability durability = Durability::Flushed) {
     OpenJournal& journal = Journal();
-    if ((!WriteAll(journal.File.get(), EncodeRecord(record)) ||
+    std::string bytes;
+    for (const JournalRecord& record : records)
+        bytes += EncodeRecord(record);
+    if ((!WriteAll(journal.File.get(), bytes) ||
          (durability == Durability::Flushed && !FlushFileBuffers(journal.File.get()))) &&
         !std::exchange(journal.WriteFailureTold, true))
         AskUser(nullptr,
                 "Setup could not write its record of the installation; a stopped installation may not be undone "
                 "completely.",
                 "Setup", MB_OK | MB_ICONWARNING, IDOK);
+}
+
+void Write(const JournalRecord& record, Durability durability = Durability::Flushed) {
+    Write(std::vector<JournalRecord>{record}, durability);
 }
 
 std::string Folded(const std::string& text) {
@@ -144,15 +155,23 @@ bool OpenRunJournal() {
     return true;
 }
 
-void JournalFile(const std::string& path, FileChange change) {
+namespace {
+
+// The record of a file's first change in the run and how sure it must be;
+// nothing when it needs none (no journal, already recorded).
+struct FileEntry {
+    JournalRecord Record;
+    Durability Needs = Durability::Flushed;
+};
+
+std::optional<FileEntry> FileRecord(const std::string& path, FileChange change) {
     if (!RunJournalOpen() || !FirstTime("F" + path))
-        return;
+        return std::nullopt;
     JournalRecord record;
     record.Path = path;
     if (InsideMadeFolder(path)) {
         record.Kind = RecordKind::FileCreated;
-        Write(record, Durability::Written);
-        return;
+        return FileEntry{record, Durability::Written};
     }
     WIN32_FILE_ATTRIBUTE_DATA state{};
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &state)) {
@@ -164,7 +183,27 @@ void JournalFile(const std::string& path, FileChange change) {
         record.CreationTime = Joined(state.ftCreationTime);
         record.LastWriteTime = Joined(state.ftLastWriteTime);
     }
-    Write(record);
+    return FileEntry{record, Durability::Flushed};
+}
+
+} // namespace
+
+void JournalFile(const std::string& path, FileChange change) {
+    if (const std::optional<FileEntry> entry = FileRecord(path, change))
+        Write(entry->Record, entry->Needs);
+}
+
+void JournalFiles(const std::vector<std::string>& paths) {
+    std::vector<JournalRecord> records;
+    Durability needs = Durability::Written;
+    for (const std::string& path : paths)
+        if (std::optional<FileEntry> entry = FileRecord(path, FileChange::Replaced)) {
+            records.push_back(std::move(entry->Record));
+            if (entry->Needs == Durability::Flushed)
+                needs = Durability::Flushed;
+        }
+    if (!records.empty())
+        Write(records, needs);
 }
 
 // Each folder made gets its record, also one inside another made folder:
@@ -263,6 +302,24 @@ void JournalInstallerFolder(const std::string& folder) {
     Write(record);
 }
 
+namespace {
+
+// The removal of a committed run's folder, which runs behind the pages that
+// follow the copy page: with a backup per replaced file it takes as long as
+// making them did.
+KernelHandle& RemovalThread() {
+    static KernelHandle thread;
+    return thread;
+}
+
+DWORD WINAPI RemoveCommittedFolder(void* folder) {
+    const std::unique_ptr<std::string> owned(static_cast<std::string*>(folder));
+    RemoveJournalFolder(*owned);
+    return 0;
+}
+
+} // namespace
+
 void CommitRunJournal() {
     OpenJournal& journal = Journal();
     if (!journal.File)
@@ -272,7 +329,21 @@ void CommitRunJournal() {
     // leaves a folder of no consequence, never a half journal to undo.
     RemoveOpenRun(folder);
     CloseJournal();
-    RemoveJournalFolder(folder);
+    FinishCommittedRemoval();
+    std::unique_ptr<std::string> owned(new std::string(folder));
+    DWORD id = 0;
+    RemovalThread().reset(CreateThread(nullptr, 0, &RemoveCommittedFolder, owned.get(), 0, &id));
+    if (RemovalThread())
+        owned.release(); // the thread's now
+    else
+        RemoveJournalFolder(folder);
+}
+
+void FinishCommittedRemoval() {
+    if (!RemovalThread())
+        return;
+    WaitForSingleObject(RemovalThread().get(), INFINITE);
+    RemovalThread().reset();
 }
 
 UndoReport UndoOpenRun() {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "rollback/UndoRun_win.h"
 
@@ -20,6 +21,10 @@ bool RunJournalOpen();
 enum class FileChange { Replaced, WrittenInPlace };
 
 void JournalFile(const std::string& path, FileChange change);
+// The records of files the version-aware installer is about to replace or
+// create, all written with one flush: the copy run's records of a section,
+// before its first file. A later JournalFile of one of them does nothing.
+void JournalFiles(const std::vector<std::string>& paths);
 void JournalNewDirectory(const std::string& path);
 void JournalRegistryValue(HKEY root, const std::string& key, const std::string& name);
 void JournalRegistryKey(HKEY root, const std::string& key);
@@ -33,7 +38,10 @@ void JournalWininitEntry(const std::string& wininit, const std::string& key, con
 // copy leaves a temporary file there that recovery must find.
 void JournalInstallerFolder(const std::string& folder);
 
-// The run completed: journal and backups go, the run is no longer open.
+// The run completed: it is no longer open, and its journal and backups go
+// on a thread of their own (the next pages need not wait for them).
 void CommitRunJournal();
+// Waits until a committed run's folder is gone: before setup.exe ends.
+void FinishCommittedRemoval();
 // The run stopped: every change is undone and the journal goes.
 UndoReport UndoOpenRun();

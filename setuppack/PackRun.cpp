@@ -10,6 +10,7 @@
 #include "bundle/EntryPath.h"
 #include "setuppack/FileSource.h"
 #include "setuppack/ManifestRun.h"
+#include "setuppack/LeadOrder.h"
 #include "setuppack/MediumTree.h"
 #include "text/HostPath.h"
 #include "bundle/PeLayout.h"
@@ -111,6 +112,11 @@ PackExit RunPack(const std::vector<std::string>& args, const PackPlatformParts& 
             if (!problem.empty())
                 return Unpackable(err, problem);
         }
+    const size_t lead = PutLeadFirst(medium.Files, [](const std::string& path) {
+        std::error_code unknown;
+        const uintmax_t size = fs::file_size(HostPath(path), unknown);
+        return unknown ? UINT64_MAX : static_cast<uint64_t>(size);
+    });
     const std::string loaderPath = HostText(HostPath(programs) / kLoaderName);
     const std::optional<std::string> loader = ReadWholeFile(loaderPath);
     if (!loader)
@@ -128,7 +134,8 @@ PackExit RunPack(const std::vector<std::string>& args, const PackPlatformParts& 
         if (!output)
             return Unpackable(err, "cannot write '" + part + "'");
         output.write(loader->data(), static_cast<std::streamsize>(loader->size()));
-        written = WritePayload(medium.Files, options.Level, output, options.Output + ".lzma.part");
+        written = WritePayload(medium.Files, options.Level, static_cast<uint32_t>(lead), output,
+                               options.Output + ".lzma.part");
         output.close();
         if (written.Written && !output)
             written = PayloadWriteResult{false, "cannot write '" + part + "'", {}};

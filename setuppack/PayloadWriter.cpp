@@ -139,14 +139,14 @@ PayloadWriteResult Failure(const std::string& error) {
 
 } // namespace
 
-PayloadWriteResult WritePayload(const std::vector<PackSource>& sources, int level, std::ostream& out,
-                                const std::string& scratchPath) {
+PayloadWriteResult WritePayload(const std::vector<PackSource>& sources, int level, uint32_t leadCount,
+                                std::ostream& out, const std::string& scratchPath) {
     PayloadWriteResult result;
     std::vector<PackedFile> files(sources.size());
-    std::vector<PackedFile*> compressed;
     FilesInStream in{};
     in.Stream.Read = &FilesInStream::Read;
     PayloadHeader header;
+    header.LeadCount = leadCount;
     for (size_t i = 0; i < sources.size(); ++i) {
         PackedFile& file = files[i];
         file.Path = sources[i].EntryPath;

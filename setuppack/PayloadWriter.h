@@ -1,6 +1,6 @@
 // Writes a bundle's payload from the files of a medium: files that shrink go
 // into one solid LZMA stream, the others are stored; the order is the order
-// given (sorted by the caller), and nothing depends on time or chance.
+// given (the caller puts the lead first), and nothing depends on time or chance.
 #pragma once
 #include <cstdint>
 #include <ostream>
@@ -27,5 +27,6 @@ struct PayloadWriteResult {
 
 // level 0 stores every file; 1 to 9 are LZMA levels. scratchPath is a file
 // the writer may use for the compressed stream and removes afterwards.
-PayloadWriteResult WritePayload(const std::vector<PackSource>& files, int level, std::ostream& out,
-                                const std::string& scratchPath);
+// leadCount: how many files, from the first, setup.exe needs to start.
+PayloadWriteResult WritePayload(const std::vector<PackSource>& files, int level, uint32_t leadCount,
+                                std::ostream& out, const std::string& scratchPath);

@@ -103,3 +103,11 @@ bool IsInsideFolder(const std::string& normalizedPath, const std::string& normal
     return normalizedPath.size() == normalizedFolder.size() || normalizedFolder.back() == '\\' ||
            normalizedPath[normalizedFolder.size()] == '\\';
 }
+
+std::string UpperCasedPath(const std::string& path) {
+    std::string folded = path;
+    for (char& c : folded)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return folded;
+}

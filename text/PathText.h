@@ -41,3 +41,6 @@ std::vector<std::string> FolderLevels(const std::string& normalizedPath);
 
 // The normalized path is the folder or lies below it (exact text compared).
 bool IsInsideFolder(const std::string& normalizedPath, const std::string& normalizedFolder);
+
+// The path with ASCII letters upper-cased: names as Windows compares them.
+std::string UpperCasedPath(const std::string& path);

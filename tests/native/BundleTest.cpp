@@ -9,6 +9,8 @@
 
 #include "BundleTestSupport.h"
 #include "bundle/EntryPath.h"
+#include "setuppack/LeadOrder.h"
+#include "setuppack/MediumTree.h"
 #include "setuppack/PayloadWriter.h"
 
 namespace {
@@ -49,9 +51,14 @@ protected:
         return sources;
     }
 
-    std::string Bundle(int level = 9) {
+    std::string Bundle(int level = 9, uint32_t leadCount = 0) {
+        return BundleOf(Sources(), level, leadCount);
+    }
+
+    std::string BundleOf(const std::vector<PackSource>& sources, int level, uint32_t leadCount) {
         std::ostringstream payload;
-        const PayloadWriteResult result = WritePayload(Sources(), level, payload, (dir_ / "scratch").string());
+        const PayloadWriteResult result =
+            WritePayload(sources, level, leadCount, payload, (dir_ / "scratch").string());
         EXPECT_TRUE(result.Written) << result.Error;
         EXPECT_FALSE(fs::exists(dir_ / "scratch"));
         return test_pe::Image() + payload.str();
@@ -140,6 +147,71 @@ TEST_F(BundleTest, ReadsOnlyUpToTheCertificateTable) {
     }
 }
 
+TEST_F(BundleTest, PutsWhatSetupNeedsFirstAndUnpacksInTwoParts) {
+    contents_ = {{"SetupScript.ini", "SetAppName(\"x\")\r\n"},
+                 {"setup.exe", RandomBytes(3 << 20)}, // a large setup.exe still leads
+                 {"Big.dat", std::string(kLargestLeadFile + 1, 'b')},
+                 {"files\\a.txt", std::string(9000, 'a')},
+                 {"files\\noise.bin", RandomBytes(70000)},
+                 {"files\\z.txt", std::string(300, 'z')}};
+    std::vector<PackSource> sources = Sources();
+    SortSources(sources);
+    std::map<std::string, uint64_t> sizes;
+    for (const PackSource& source : sources)
+        sizes[source.HostPath] = fs::file_size(source.HostPath);
+    const size_t lead = PutLeadFirst(sources, [&sizes](const std::string& path) { return sizes.at(path); });
+    std::vector<std::string> order;
+    for (const PackSource& source : sources)
+        order.push_back(source.EntryPath);
+    EXPECT_EQ(lead, 2u);
+    EXPECT_EQ(order, (std::vector<std::string>{"setup.exe", "SetupScript.ini", "Big.dat", "files\\a.txt",
+                                               "files\\noise.bin", "files\\z.txt"}));
+
+    const std::string bundle = BundleOf(sources, 9, static_cast<uint32_t>(lead));
+    MemorySource source(bundle);
+    const Checked<CheckedPayload> checked = CheckPayload(source, kIgnore);
+    ASSERT_TRUE(checked);
+    EXPECT_EQ(checked.Value.Header.LeadCount, lead);
+    EXPECT_EQ(LeadEnd(checked.Value), lead);
+    // The stored setup.exe and noise.bin lie between compressed files: the
+    // unpacking follows the index, not the areas.
+    EXPECT_EQ(checked.Value.Files[0].Method, PackMethod::Stored);
+    PayloadUnpacker unpacker(source, checked.Value);
+    MemorySink first, rest;
+    ASSERT_EQ(unpacker.UnpackUpTo(lead, first, kIgnore), UnpackOutcome::Unpacked);
+    EXPECT_EQ(first.Order, std::vector<std::string>(order.begin(), order.begin() + 2));
+    EXPECT_EQ(unpacker.Next(), lead);
+    for (size_t next = lead; next < order.size(); ++next)
+        ASSERT_EQ(unpacker.UnpackUpTo(next + 1, rest, kIgnore), UnpackOutcome::Unpacked) << next;
+    EXPECT_EQ(rest.Order, std::vector<std::string>(order.begin() + 2, order.end()));
+    for (const auto& [path, bytes] : contents_)
+        EXPECT_EQ((first.Files.count(path) ? first.Files : rest.Files).at(path), bytes) << path;
+
+    // A byte of the last file damaged: the first part unpacks (the caller
+    // has checked the whole payload before), the last file does not.
+    std::string damaged = bundle;
+    damaged[damaged.size() - 1] ^= 0x01;
+    MemorySource damagedSource(damaged);
+    PayloadUnpacker damagedUnpacker(damagedSource, checked.Value);
+    MemorySink damagedSink;
+    EXPECT_EQ(damagedUnpacker.UnpackUpTo(lead, damagedSink, kIgnore), UnpackOutcome::Unpacked);
+    EXPECT_EQ(damagedUnpacker.UnpackUpTo(order.size(), damagedSink, kIgnore), UnpackOutcome::Damaged);
+    MemorySink refused;
+    EXPECT_EQ(Unpack(damaged, refused), PayloadProblem::DataDamaged);
+    EXPECT_TRUE(refused.Files.empty());
+}
+
+TEST_F(BundleTest, ALeadWithoutSetupMeansEverythingFirst) {
+    contents_ = {{"a.txt", "a"}, {"setup.exe", "MZ"}, {"z.txt", "z"}};
+    for (const uint32_t lead : {0u, 1u, 3u}) {
+        const std::string bundle = Bundle(9, lead);
+        MemorySource source(bundle);
+        const Checked<CheckedPayload> checked = CheckPayload(source, kIgnore);
+        ASSERT_TRUE(checked);
+        EXPECT_EQ(LeadEnd(checked.Value), 3u) << lead; // setup.exe is the second file
+    }
+}
+
 // An index written by hand, with correct checksums, that tries to leave its
 // area or the extraction folder.
 TEST(BundleIndex, RefusesHostileEntries) {
@@ -184,6 +256,9 @@ TEST(BundleHeader, RefusesSizesThatDoNotAddUp) {
     PayloadHeader wrapping = header;
     wrapping.StoredSize = UINT64_MAX - 5;
     EXPECT_EQ(DecodeHeader(EncodeHeader(wrapping), UINT64_MAX).Problem, PayloadProblem::Inconsistent);
+    PayloadHeader longLead = header;
+    longLead.LeadCount = 1; // more than the files
+    EXPECT_EQ(DecodeHeader(EncodeHeader(longLead), header.PayloadSize).Problem, PayloadProblem::Inconsistent);
     PayloadHeader hugeDictionary = header;
     hugeDictionary.LzmaProps[4] = 0x10; // 256 MiB
     EXPECT_EQ(DecodeHeader(EncodeHeader(hugeDictionary), header.PayloadSize).Problem, PayloadProblem::Inconsistent);

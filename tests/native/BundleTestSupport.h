@@ -6,6 +6,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "bundle/PayloadUnpack.h"
 
@@ -70,6 +71,7 @@ class MemorySink : public UnpackSink {
 public:
     bool Begin(const PackedFile& file) override {
         current_ = file.Path;
+        Order.push_back(file.Path);
         return Files.emplace(file.Path, std::string()).second;
     }
     bool Write(const void* data, size_t size) override {
@@ -79,6 +81,7 @@ public:
     bool End() override { return true; }
 
     std::map<std::string, std::string> Files;
+    std::vector<std::string> Order; // of Begin
 
 private:
     std::string current_;

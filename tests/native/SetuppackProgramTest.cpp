@@ -65,7 +65,9 @@ TEST_F(SetuppackProgram, PacksTheMediumWithTheProgramsItLacks) {
     std::vector<std::string> paths;
     for (const PackedFile& file : payload.Value.Files)
         paths.push_back(file.Path);
-    EXPECT_EQ(paths, (std::vector<std::string>{"files\\a.txt", "setup.exe", "SetupScript.ini", "TAUninstall.exe"}));
+    // The top folder's small files and setup.exe lead; the rest follows.
+    EXPECT_EQ(paths, (std::vector<std::string>{"setup.exe", "SetupScript.ini", "TAUninstall.exe", "files\\a.txt"}));
+    EXPECT_EQ(payload.Value.Header.LeadCount, 3u);
     ASSERT_EQ(Pack(), PackExit::Written);
     EXPECT_EQ(Bytes(), first);
     EXPECT_FALSE(fs::exists(Output() + ".part"));

@@ -8,6 +8,8 @@
 
 #include "install/VerInstallCalls_win.h"
 #include "install/VersionInfo_win.h"
+#include "rollback/JournalFolder.h"
+#include "rollback/JournalRecord.h"
 #include "rollback/NewFolders_win.h"
 #include "rollback/OpenRuns_win.h"
 #include "rollback/RegistryState_win.h"
@@ -228,6 +230,66 @@ TEST(RunJournal, NewLevelsAreMadeAndUndoneAndDotDotLeavesTheMadeFolder) {
     EXPECT_TRUE(FileExists(beside));
     RemoveDirectoryA(existing.c_str());
     RemoveDirectoryA(beside.c_str());
+}
+
+// A section's records go at once, before its first file: the installer then
+// replaces one file and creates another, and the undo puts both back.
+TEST(RunJournal, ASectionsRecordsWrittenAtOnceUndoItsFiles) {
+    ScratchDirectory directory;
+    const std::string replaced = directory.PathOf("a.dll"), created = directory.PathOf("b.dll");
+    ASSERT_TRUE(CopyFileA(FixturePath("ver19.dll").c_str(), replaced.c_str(), FALSE));
+
+    ASSERT_TRUE(OpenRunJournal());
+    JournalFiles({replaced, created});
+    for (const char* name : {"a.dll", "b.dll"}) {
+        InstallFileRequest request;
+        request.Flags = VIFF_FORCEINSTALL;
+        request.SourceName = "ver20.dll";
+        request.DestinationName = name;
+        request.SourceDirectory = FixtureDirectory();
+        request.DestinationDirectory = directory.Path();
+        // The installer's own hook for the file comes after the section's.
+        JournalFile(directory.PathOf(name), FileChange::Replaced);
+        EXPECT_EQ(VersionInstallFile(request).Result & ~VIF_TEMPFILE, 0u) << name;
+    }
+    // Two records, the section's: the installer's hooks added none.
+    ASSERT_EQ(OpenRuns().size(), 1u);
+    const std::string journal = OpenRuns()[0] + "\\" + kJournalFileName;
+    std::string bytes(4096, '\0');
+    const HANDLE file = CreateFileA(journal.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    const std::vector<JournalRecord> records = ReadJournal(bytes.substr(0, read));
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].Kind, RecordKind::FileReplaced);
+    EXPECT_EQ(records[1].Kind, RecordKind::FileCreated);
+    EXPECT_EQ(VersionMS(replaced), 0x00020000u);
+    EXPECT_TRUE(UndoOpenRun().Problems.empty());
+    EXPECT_EQ(VersionMS(replaced), 0x00010009u);
+    EXPECT_FALSE(FileExists(created));
+    EXPECT_TRUE(OpenRuns().empty());
+}
+
+// A committed run's folder, with a backup per replaced file, goes on a
+// thread of its own; once it is waited for, nothing of the run is left.
+TEST(RunJournal, ACommittedRunsBackupsGoBehindThePages) {
+    ScratchDirectory directory;
+    std::vector<std::string> files;
+    for (int i = 0; i < 50; ++i) {
+        files.push_back(directory.PathOf("f" + std::to_string(i) + ".txt"));
+        ASSERT_TRUE(WriteTextFile(files.back(), "old"));
+    }
+    ASSERT_TRUE(OpenRunJournal());
+    const std::string folder = OpenRuns().at(0);
+    JournalFiles(files);
+    CommitRunJournal();
+    EXPECT_TRUE(OpenRuns().empty()); // no longer open, before its folder goes
+    FinishCommittedRemoval();
+    EXPECT_FALSE(FileExists(folder));
+    for (const std::string& file : files)
+        EXPECT_TRUE(FileExists(file)) << file;
 }
 
 } // namespace

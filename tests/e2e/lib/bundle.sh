@@ -47,3 +47,23 @@ run_quietly() {
 # run_bundle_quietly BUNDLE EXPECTED_EXIT: the bundle with /VERYSILENT,
 # started in its own folder.
 run_bundle_quietly() { run_quietly "$(dirname "$1")" "$1" "$2" /VERYSILENT; }
+
+# A medium whose script installs every file of files\ into the demo folder:
+# a small text, and COUNT files of random bytes large enough to be stored
+# (they do not shrink). Its bundle lays the files out behind the script and
+# setup.exe, so the loader unpacks them after setup.exe has started.
+make_behind_medium() {
+    local medium=$1 count=$2 number
+    mkdir -p "$medium/files"
+    printf 'first file' >"$medium/files/a-first.txt"
+    for ((number = 1; number <= count; number++)); do
+        head -c 300000 /dev/urandom >"$medium/files/big$number.bin"
+    done
+    printf '%s\r\n' 'SetAppName("Demo")' 'CreateSection("Main", "1", "0", "Main files")' \
+        'AddFile("[SP]\files\*.*", "[DP]", "Main", "0", "1", "0", "0", "0", "0", "")' 'ShowCopy()' \
+        >"$medium/SetupScript.ini"
+}
+
+# The unpacking behind the pages waits this long (milliseconds) before
+# each file: the loader's test hook.
+slow_unpack() { export TARVANE_TEST_UNPACK_PAUSE=$1; }
