@@ -1,6 +1,7 @@
 # The disk fills up while the log is written (setup.exe may write no file
-# over 1 KiB): the user is told once that the uninstaller will miss files,
-# and every file is still installed.
+# over 1 KiB): the user is told once that the record of the run is
+# incomplete and once that the uninstaller will miss files, and every file is
+# still installed.
 source "$E2E_LIB/copy.sh"
 
 prepare() {
@@ -15,7 +16,11 @@ prepare() {
 }
 
 robot_script() {
-    robot_start "UNEXPECTED ERROR"
+    # The record of the run, written before each file, fills up first.
+    robot_start "Setup"
+    printf '%s\n' 'expect-text id=0xFFFF "Setup could not write its record of the installation; a stopped installation may not be undone completely."' \
+        'click text=OK'
+    robot_window "UNEXPECTED ERROR"
     printf '%s\n' 'expect-text id=0xFFFF "Writing the uninstall log failed (the disk may be full). Setup goes on, but uninstall will not remove every file."' \
         'click text=OK'
     # A second message would keep the page from closing: this box proves there
