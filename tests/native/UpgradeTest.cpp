@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "UninstallLogHeader.h"
+#include "WesternPages.h"
 #include "text/VersionText.h"
 #include "uninstall/EarlierInstallation.h"
 #include "uninstall/UninstallLogReader.h"
@@ -123,6 +124,31 @@ TEST(EarlierInstallation, CountsOnlyWithItsOwnUnchangedLog) {
     const EarlierLookup kept = JudgeEarlierInstallation(other, Fingerprint);
     ASSERT_TRUE(kept.Found);
     EXPECT_EQ(kept.Found->Version, "");
+}
+
+// An earlier log in the other code page: its names are taken into this run's,
+// and a name this run cannot write leaves the entry absent.
+TEST(EarlierInstallation, ItsNamesComeIntoThisRunsCodePage) {
+    const Western pages;
+    EntryFindings legacy = GoodFindings();
+    legacy.LogBytes = kEarlierLog.substr(0, kEarlierLog.find("[REGISTRY]")) + "C:\\GAMES\\CAF\xC9.TXT\r\nNONSHARED\r\n" +
+                      kEarlierLog.substr(kEarlierLog.find("[REGISTRY]"));
+    legacy.Digests.Current = Fingerprint(*legacy.LogBytes);
+    const EarlierLookup intoUtf8 = JudgeEarlierInstallation(legacy, Fingerprint, [&](const ParsedLog& log) {
+        return RecodeLog(log, false, true, pages);
+    });
+    ASSERT_TRUE(intoUtf8.Found) << intoUtf8.Note;
+    EXPECT_EQ(intoUtf8.Found->Log.Records.back().Path, "C:\\GAMES\\CAF\xC3\x89.TXT");
+
+    EntryFindings utf8 = legacy;
+    utf8.LogBytes = kEarlierLog.substr(0, kEarlierLog.find("[REGISTRY]")) + "C:\\GAMES\\\xCE\xA9.TXT\r\nNONSHARED\r\n" +
+                    kEarlierLog.substr(kEarlierLog.find("[REGISTRY]"));
+    utf8.Digests.Current = Fingerprint(*utf8.LogBytes);
+    const EarlierLookup intoLegacy = JudgeEarlierInstallation(utf8, Fingerprint, [&](const ParsedLog& log) {
+        return RecodeLog(log, true, false, pages);
+    });
+    EXPECT_FALSE(intoLegacy.Found);
+    EXPECT_NE(intoLegacy.Note.find("has no form in this system's code page"), std::string::npos) << intoLegacy.Note;
 }
 
 // The upgrade's log: the earlier records first, then this run's; a non-shared
