@@ -126,27 +126,34 @@ TEST(EarlierInstallation, CountsOnlyWithItsOwnUnchangedLog) {
     EXPECT_EQ(kept.Found->Version, "");
 }
 
+namespace {
+
+// The good findings with one more record, NAME in the log's own bytes.
+EntryFindings FindingsWithFile(const std::string& name) {
+    EntryFindings findings = GoodFindings();
+    const size_t registry = kEarlierLog.find("[REGISTRY]");
+    findings.LogBytes = kEarlierLog.substr(0, registry) + "C:\\GAMES\\" + name + "\r\nNONSHARED\r\n" +
+                        kEarlierLog.substr(registry);
+    findings.Digests.Current = Fingerprint(*findings.LogBytes);
+    return findings;
+}
+
+} // namespace
+
 // An earlier log in the other code page: its names are taken into this run's,
 // and a name this run cannot write leaves the entry absent.
 TEST(EarlierInstallation, ItsNamesComeIntoThisRunsCodePage) {
     const Western pages;
-    EntryFindings legacy = GoodFindings();
-    legacy.LogBytes = kEarlierLog.substr(0, kEarlierLog.find("[REGISTRY]")) + "C:\\GAMES\\CAF\xC9.TXT\r\nNONSHARED\r\n" +
-                      kEarlierLog.substr(kEarlierLog.find("[REGISTRY]"));
-    legacy.Digests.Current = Fingerprint(*legacy.LogBytes);
-    const EarlierLookup intoUtf8 = JudgeEarlierInstallation(legacy, Fingerprint, [&](const ParsedLog& log) {
-        return RecodeLog(log, false, true, pages);
-    });
+    const auto judged = [&](const std::string& name, bool fromUtf8) {
+        return JudgeEarlierInstallation(FindingsWithFile(name), Fingerprint, [&](const ParsedLog& log) {
+            return RecodeLog(log, fromUtf8, !fromUtf8, pages);
+        });
+    };
+    const EarlierLookup intoUtf8 = judged("CAF\xC9.TXT", false);
     ASSERT_TRUE(intoUtf8.Found) << intoUtf8.Note;
     EXPECT_EQ(intoUtf8.Found->Log.Records.back().Path, "C:\\GAMES\\CAF\xC3\x89.TXT");
 
-    EntryFindings utf8 = legacy;
-    utf8.LogBytes = kEarlierLog.substr(0, kEarlierLog.find("[REGISTRY]")) + "C:\\GAMES\\\xCE\xA9.TXT\r\nNONSHARED\r\n" +
-                    kEarlierLog.substr(kEarlierLog.find("[REGISTRY]"));
-    utf8.Digests.Current = Fingerprint(*utf8.LogBytes);
-    const EarlierLookup intoLegacy = JudgeEarlierInstallation(utf8, Fingerprint, [&](const ParsedLog& log) {
-        return RecodeLog(log, true, false, pages);
-    });
+    const EarlierLookup intoLegacy = judged("\xCE\xA9.TXT", true);
     EXPECT_FALSE(intoLegacy.Found);
     EXPECT_NE(intoLegacy.Note.find("has no form in this system's code page"), std::string::npos) << intoLegacy.Note;
 }
