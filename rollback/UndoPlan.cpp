@@ -55,7 +55,10 @@ std::vector<UndoAction> PlanUndo(const std::vector<JournalRecord>& journal) {
     for (size_t i = 0; i < journal.size(); ++i)
         first[i] = seen.insert(TargetOf(journal[i])).second;
 
-    std::vector<UndoAction> plan;
+    // Folders the run made go after everything else: a section's file
+    // records may come before the folders they lie in, and a folder empties
+    // only once its files are undone.
+    std::vector<UndoAction> plan, folders;
     for (size_t i = journal.size(); i-- > 0;) {
         if (!first[i])
             continue;
@@ -70,7 +73,7 @@ std::vector<UndoAction> PlanUndo(const std::vector<JournalRecord>& journal) {
                 plan.push_back({UndoStep::RegisterAgain, record});
             break;
         case RecordKind::DirectoryMade:
-            plan.push_back({UndoStep::RemoveDirectory, record});
+            folders.push_back({UndoStep::RemoveDirectory, record});
             break;
         case RecordKind::RegistryValue:
             plan.push_back({UndoStep::RestoreValue, record});
@@ -95,5 +98,6 @@ std::vector<UndoAction> PlanUndo(const std::vector<JournalRecord>& journal) {
             break;
         }
     }
+    plan.insert(plan.end(), folders.begin(), folders.end());
     return plan;
 }

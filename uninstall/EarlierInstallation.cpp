@@ -36,7 +36,8 @@ bool IsEarlierFolder(const EarlierInstallation& earlier, const std::string& full
     return SameIgnoringCase(destination, earlier.Folder);
 }
 
-EarlierLookup JudgeEarlierInstallation(const EntryFindings& findings, const LogHasher& hash) {
+EarlierLookup JudgeEarlierInstallation(const EntryFindings& findings, const LogHasher& hash,
+                                       const LogRecoder& toOwnCodePage) {
     if (!findings.EntryExists)
         return Absent("no earlier installation");
     const std::string ignored = "an earlier entry is treated as absent: ";
@@ -58,6 +59,15 @@ EarlierLookup JudgeEarlierInstallation(const EntryFindings& findings, const LogH
     LogReadResult read = ReadUninstallLogText(*findings.LogBytes);
     if (!read.Log)
         return Absent(ignored + "its log " + logPath + " is refused (" + DescribeRefusal(read) + ")");
+    // The earlier records are written again by this run, in this run's code
+    // page: a name must mean the same file in both.
+    if (toOwnCodePage) {
+        LogRecodeResult recoded = toOwnCodePage(*read.Log);
+        if (!recoded.Log)
+            return Absent(ignored + "line " + std::to_string(recoded.Line) + " of its log " + logPath +
+                          " has no form in this system's code page");
+        read.Log = std::move(recoded.Log);
+    }
     if (!SameKey(read.Log->KeyNames, findings.KeyNames))
         return Absent(ignored + "its log names another uninstall key");
     EarlierInstallation earlier;

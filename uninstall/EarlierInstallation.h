@@ -2,10 +2,12 @@
 // entry. It counts only when its log is the one that installation left: an
 // upgrade carries that log's records over and installs into its folder.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "uninstall/LogCodePage.h"
 #include "uninstall/LogDigest.h"
 #include "uninstall/UninstallLogReader.h"
 
@@ -31,7 +33,12 @@ struct EarlierLookup {
     std::string Note;
 };
 
-EarlierLookup JudgeEarlierInstallation(const EntryFindings& findings, const LogHasher& hash);
+// Brings a log's names into the code page of this run (the log's own is
+// the one its entry names); empty when they are in it already.
+using LogRecoder = std::function<LogRecodeResult(const ParsedLog&)>;
+
+EarlierLookup JudgeEarlierInstallation(const EntryFindings& findings, const LogHasher& hash,
+                                       const LogRecoder& toOwnCodePage = {});
 
 // Whether a full destination path is the earlier installation's folder
 // (case and a final backslash aside). When it is not, the new log records

@@ -6,6 +6,7 @@
 #include "uninstall/LogDigest_win.h"
 #include "uninstall/UninstallEntry.h"
 #include "uninstall/UninstallRegistry_win.h"
+#include "windows/CodePages_win.h"
 
 EntryFindings ReadEntryFindings(const std::string& appName) {
     EntryFindings findings;
@@ -26,5 +27,13 @@ EntryFindings ReadEntryFindings(const std::string& appName) {
 }
 
 EarlierLookup LookUpEarlierInstallation(const std::string& appName) {
-    return JudgeEarlierInstallation(ReadEntryFindings(appName), Sha256Digest);
+    const EntryFindings findings = ReadEntryFindings(appName);
+    const bool logUtf8 = ReadEntryNumber(findings.KeyNames, LogCodePageValue).value_or(0) == Utf8CodePage;
+    const bool ownUtf8 = ProcessIsUtf8();
+    if (logUtf8 == ownUtf8)
+        return JudgeEarlierInstallation(findings, Sha256Digest);
+    const SystemCodePages pages;
+    return JudgeEarlierInstallation(findings, Sha256Digest, [&](const ParsedLog& log) {
+        return RecodeLog(log, logUtf8, ownUtf8, pages);
+    });
 }

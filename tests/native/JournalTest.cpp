@@ -99,3 +99,19 @@ TEST(UndoPlanTest, ReverseOrderFirstRecordPerTargetAndLibrariesAroundTheirFiles)
 }
 
 } // namespace
+
+// A section's records are written before its files' folders are made: the
+// folders still go last, the one made last first.
+TEST(UndoPlanTest, FoldersGoAfterTheFilesRecordedBeforeThem) {
+    const std::vector<JournalRecord> journal = {
+        Record(RecordKind::FileCreated, "C:\\New\\Deep\\a.txt"),
+        Record(RecordKind::DirectoryMade, "C:\\New"),
+        Record(RecordKind::DirectoryMade, "C:\\New\\Deep"),
+        Record(RecordKind::FileCreated, "C:\\New\\Deep\\b.txt"),
+    };
+    const std::vector<UndoAction> plan = PlanUndo(journal);
+    EXPECT_EQ(StepsOf(plan), (std::vector<UndoStep>{UndoStep::DeleteFile, UndoStep::DeleteFile,
+                                                     UndoStep::RemoveDirectory, UndoStep::RemoveDirectory}));
+    EXPECT_EQ(plan[2].Record.Path, "C:\\New\\Deep");
+    EXPECT_EQ(plan[3].Record.Path, "C:\\New");
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "UninstallLogHeader.h"
+#include "WesternPages.h"
 #include "text/VersionText.h"
 #include "uninstall/EarlierInstallation.h"
 #include "uninstall/UninstallLogReader.h"
@@ -123,6 +124,38 @@ TEST(EarlierInstallation, CountsOnlyWithItsOwnUnchangedLog) {
     const EarlierLookup kept = JudgeEarlierInstallation(other, Fingerprint);
     ASSERT_TRUE(kept.Found);
     EXPECT_EQ(kept.Found->Version, "");
+}
+
+namespace {
+
+// The good findings with one more record, NAME in the log's own bytes.
+EntryFindings FindingsWithFile(const std::string& name) {
+    EntryFindings findings = GoodFindings();
+    const size_t registry = kEarlierLog.find("[REGISTRY]");
+    findings.LogBytes = kEarlierLog.substr(0, registry) + "C:\\GAMES\\" + name + "\r\nNONSHARED\r\n" +
+                        kEarlierLog.substr(registry);
+    findings.Digests.Current = Fingerprint(*findings.LogBytes);
+    return findings;
+}
+
+} // namespace
+
+// An earlier log in the other code page: its names are taken into this run's,
+// and a name this run cannot write leaves the entry absent.
+TEST(EarlierInstallation, ItsNamesComeIntoThisRunsCodePage) {
+    const Western pages;
+    const auto judged = [&](const std::string& name, bool fromUtf8) {
+        return JudgeEarlierInstallation(FindingsWithFile(name), Fingerprint, [&](const ParsedLog& log) {
+            return RecodeLog(log, fromUtf8, !fromUtf8, pages);
+        });
+    };
+    const EarlierLookup intoUtf8 = judged("CAF\xC9.TXT", false);
+    ASSERT_TRUE(intoUtf8.Found) << intoUtf8.Note;
+    EXPECT_EQ(intoUtf8.Found->Log.Records.back().Path, "C:\\GAMES\\CAF\xC3\x89.TXT");
+
+    const EarlierLookup intoLegacy = judged("\xCE\xA9.TXT", true);
+    EXPECT_FALSE(intoLegacy.Found);
+    EXPECT_NE(intoLegacy.Note.find("has no form in this system's code page"), std::string::npos) << intoLegacy.Note;
 }
 
 // The upgrade's log: the earlier records first, then this run's; a non-shared

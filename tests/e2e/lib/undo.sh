@@ -166,7 +166,10 @@ start_again_after_kill() {
     local robot=$!
     (cd "$second" && exec "${WINE_LOCALE[@]}" wine setup.exe) >"$SCENARIO_DIR/second.program.out" 2>&1 &
     local program=$!
-    wait_until 90 none_running "$robot" "$program" || fail "the second start did not end"
+    if ! wait_until 90 none_running "$robot" "$program"; then
+        fail "the second start did not end"
+        end_prefix "$WINEPREFIX" # a box nobody answers would hold it for ever
+    fi
     wait "$robot" || fail "second start: $(grep -E '^(fail|error) ' "$SCENARIO_DIR/second.out")"
     wait "$program"
 }
