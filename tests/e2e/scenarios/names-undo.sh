@@ -43,5 +43,5 @@ ROBOT
 }
 
 verify() {
-    UNDO_STOP=disk-abort verify_undo_case
+    UNDO_MACHINE=fresh UNDO_STOP=disk-abort verify_undo_case
 }
