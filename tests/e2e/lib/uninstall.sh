@@ -59,6 +59,8 @@ compare_snapshots() {
 WINE_OWN_DIFFERENCES=(
     '^reg system \[System\\\\CurrentControlSet\\\\Control\\\\Class\\\\\{4D36E96[8E]-E325-11CE-BFC1-08002BE10318\}=wineboot registers the display adapter and the monitor anew'
     '^reg system \[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards\]=wineboot lists the network cards anew'
+    '^reg user \[Software\\\\Wine\\\\Fonts\]\|"Codepages"=Wine notes the code pages of the last program that loaded fonts: ours run in UTF-8, Wine'"'"'s own uninstaller in 1252'
+    '^reg system \[System\\\\CurrentControlSet\\\\Hardware Profiles\\\\Current\\\\Software\\\\Fonts\]\|"OEMFONT\.FON"=the OEM font Wine notes with those code pages'
 )
 
 # remove_question_robot APP: the robot's Yes to the uninstaller's question.
