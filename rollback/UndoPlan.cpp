@@ -3,16 +3,9 @@
 #include <set>
 #include <string>
 
-namespace {
+#include "text/PathText.h"
 
-// Windows paths and key names compare without regard to ASCII case.
-std::string Folded(const std::string& text) {
-    std::string folded = text;
-    for (char& c : folded)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return folded;
-}
+namespace {
 
 // What a record changes; two records of one target describe one change, and
 // only the first knows the state before the run.
@@ -20,21 +13,21 @@ std::string TargetOf(const JournalRecord& record) {
     switch (record.Kind) {
     case RecordKind::FileCreated:
     case RecordKind::FileReplaced:
-        return "F" + Folded(record.Path);
+        return "F" + UpperCasedPath(record.Path);
     case RecordKind::DirectoryMade:
-        return "D" + Folded(record.Path);
+        return "D" + UpperCasedPath(record.Path);
     case RecordKind::RegistryValue:
-        return "V" + std::to_string(record.Root) + Folded(record.Path) + '\n' + Folded(record.Name);
+        return "V" + std::to_string(record.Root) + UpperCasedPath(record.Path) + '\n' + UpperCasedPath(record.Name);
     case RecordKind::RegistryKey:
-        return "K" + std::to_string(record.Root) + Folded(record.Path);
+        return "K" + std::to_string(record.Root) + UpperCasedPath(record.Path);
     case RecordKind::LibraryRegistered:
-        return "L" + Folded(record.Path);
+        return "L" + UpperCasedPath(record.Path);
     case RecordKind::RestartMoveAdded:
-        return "M" + Folded(record.Path) + '\n' + Folded(record.Data);
+        return "M" + UpperCasedPath(record.Path) + '\n' + UpperCasedPath(record.Data);
     case RecordKind::InstallerFolder:
-        return "T" + Folded(record.Path);
+        return "T" + UpperCasedPath(record.Path);
     case RecordKind::WininitEntryAdded:
-        return "W" + Folded(record.Path) + '\n' + Folded(record.Name) + '\n' + Folded(record.Data);
+        return "W" + UpperCasedPath(record.Path) + '\n' + UpperCasedPath(record.Name) + '\n' + UpperCasedPath(record.Data);
     }
     return std::string();
 }
@@ -42,7 +35,7 @@ std::string TargetOf(const JournalRecord& record) {
 bool RegisteredAgainLater(const std::vector<JournalRecord>& journal, size_t from, const std::string& path) {
     for (size_t i = from + 1; i < journal.size(); ++i)
         if (journal[i].Kind == RecordKind::LibraryRegistered && journal[i].Existed &&
-            Folded(journal[i].Path) == Folded(path))
+            UpperCasedPath(journal[i].Path) == UpperCasedPath(path))
             return true;
     return false;
 }

@@ -1,6 +1,6 @@
 #include "uninstall/UninstallLog.h"
 
-#include <cctype>
+#include "text/PathText.h"
 
 void UninstallLog::Open(std::unique_ptr<ByteSink> sink, std::function<void()> onFirstWriteFailure) {
     sink_ = std::move(sink);
@@ -51,10 +51,7 @@ void UninstallLog::WriteShortcut(const std::string& linkPath) {
 }
 
 void UninstallLog::WriteNonShared(const std::string& path) {
-    std::string folded = path;
-    for (char& c : folded)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (!nonSharedPaths_.insert(folded).second)
+    if (!nonSharedPaths_.insert(UpperCasedPath(path)).second)
         return;
     WriteLines({path, "NONSHARED"});
 }
